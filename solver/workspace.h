@@ -1,0 +1,80 @@
+// The one record of program-lifetime state that every part of Drovu shares:
+// the equation, its roots and error figures, the settings and the few pieces
+// of window state more than one part reads.
+#pragma once
+
+#include "platform/ui.h"
+
+constexpr int kRows = 30;        // grid rows; the degree is at most kRows - 1
+constexpr int kTextSlots = 31;   // text arrays have one slot more than rows
+constexpr int kTextSize = 18;    // bytes of one coefficient/root/error text
+constexpr int kLabelSize = 16;   // bytes of one row label
+constexpr int kFieldTextSize = 16;  // a field holds at most 15 characters
+constexpr int kPathSize = 258;
+constexpr int kToolbarButtons = 11;
+
+struct ToolbarButton {
+    UiHandle button;
+    char up_name[12];
+    char down_name[12];
+    char inactive_name[12];
+};
+
+struct Workspace {
+    // Equation. Coefficient arrays are in solver order: entry k multiplies
+    // X^(degree - k), entry 0 is the highest power.
+    int degree;
+    double coef_re[kRows], coef_im[kRows];
+    double saved_coef_re[kRows], saved_coef_im[kRows];
+    long double work_re[kRows], work_im[kRows];
+    double root_re[kRows], root_im[kRows];
+    double error_re[kRows], error_im[kRows];
+    double coef_scale;
+    double tolerance_divisor;
+    double base_tolerance;
+    int roots_accurate;
+
+    // Settings, chosen in the settings dialog; they last for one run.
+    int rounding_enabled;
+    int rounding_digit;
+    double rounding_scale;
+    int param_change;
+    int deflation_mode;
+
+    // Texts: NUL-terminated, in the ANSI code page.
+    char coef_text_re[kTextSlots][kTextSize], coef_text_im[kTextSlots][kTextSize];
+    char root_text_re[kTextSlots][kTextSize], root_text_im[kTextSlots][kTextSize];
+    char error_text_re[kTextSlots][kTextSize], error_text_im[kTextSlots][kTextSize];
+    char row_labels[kTextSlots][kLabelSize];
+    char field_text_re[kFieldTextSize], field_text_im[kFieldTextSize];
+    char file_name[kPathSize];
+    char help_path_en[kPathSize], help_path_ja[kPathSize];
+
+    // Window state shared between the parts.
+    int ui_japanese;
+    int os_style_code;
+    int display_mode;
+    UiHandle field_re[kRows], field_im[kRows];
+    int active_re_row, active_im_row;
+    int previous_input_length;
+    void* splash_surface;
+    int hover_label_state;
+    ToolbarButton toolbar_buttons[kToolbarButtons];
+    UiHandle main_window;
+    void* program_instance;
+};
+
+extern Workspace ws;
+
+// Puts every member back to its start-up value (zeros, and the defaults
+// below). The program calls it once; tests call it before every case.
+void reset_workspace();
+
+// What the grid shows.
+enum DisplayMode : int {
+    kModeSplash = 0,
+    kModeInput = 1,
+    kModeRoots = 2,
+    kModeErrors = 3,
+    kModeWritingErrors = 4,
+};
