@@ -11,7 +11,6 @@
 // The Read Data button of the toolbar, redrawn once the dialog is gone.
 constexpr int kButtonLeft = 47, kButtonRight = 79, kButtonBottom = 20;
 constexpr int kToolbarHeight = 21;
-constexpr unsigned kOpenFlags = 0x804;  // path must exist, hide read-only
 
 static void show_read_error(UiHandle owner, FileText text)
 {
@@ -52,7 +51,7 @@ void read_data_file(UiHandle main_window)
 {
     ws.file_name[0] = '\0';
     FileDialogRequest request = {main_window, kReadFilter, pick_text(file_text(FileText::ReadTitle)),
-                                 kOpenFlags, nullptr, ws.file_name, kPathSize};
+                                 kReadDialogFlags, nullptr, ws.file_name, kPathSize};
     if (!ui_open_file_dialog(request)) {
         unsigned long code = ui_file_dialog_error();
         if (code == 0)

@@ -1,4 +1,5 @@
-// Every text of Read Data and Save Data, in English and Japanese.
+// Every text of Read Data and Save Data, in English and Japanese, and the
+// set-up of their file dialogs.
 #pragma once
 
 #include "solver/texts.h"
@@ -44,6 +45,12 @@ inline const TextPair& file_text(FileText id)
 // The file dialogs' filters: one entry each, the same in both languages.
 constexpr char kReadFilter[] = "Tab/Comma/Space Texts (*.txt)\0*.txt\0";
 constexpr char kSaveFilter[] = "Texts (*.txt)\0*.txt\0";
+
+// Dialog flags, with the platform's values: the path must exist and the
+// read-only box is hidden; Save asks before overwriting. Read does not insist
+// that the file exists, so a mistyped name gets the program's own message.
+constexpr unsigned kReadDialogFlags = 0x804;
+constexpr unsigned kSaveDialogFlags = 0x806;
 
 // Reports a file dialog's extended error code e.
 void show_dialog_error(UiHandle owner, FileText format, unsigned long code);

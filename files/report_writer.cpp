@@ -12,7 +12,6 @@
 
 // The Save Data button of the toolbar, redrawn once the dialog is gone.
 constexpr int kButtonLeft = 111, kButtonRight = 143, kButtonBottom = 20;
-constexpr unsigned kSaveFlags = 0x806;  // path must exist, hide read-only, ask before overwriting
 constexpr std::uint64_t kSpaceMargin = 1000;
 constexpr unsigned kBytesPerDegree = 150, kBytesBase = 1000;
 
@@ -90,7 +89,7 @@ void save_results_report(UiHandle main_window)
 {
     ws.file_name[0] = '\0';
     FileDialogRequest request = {main_window, kSaveFilter, pick_text(file_text(FileText::SaveTitle)),
-                                 kSaveFlags, "xls", ws.file_name, kPathSize};
+                                 kSaveDialogFlags, "xls", ws.file_name, kPathSize};
     if (!ui_save_file_dialog(request)) {
         unsigned long code = ui_file_dialog_error();
         if (code == 0)
