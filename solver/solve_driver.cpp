@@ -225,6 +225,14 @@ int solve_equation(UiHandle owner, int n)
     return 0;
 }
 
+// A residual beyond the doubles ends as an infinity or, once two infinities
+// meet, as NaN; both mean the figure overflowed, and the display shows them
+// so. Keeping one kind (infinity) spares every later reader the NaN case.
+static double overflow_as_infinity(double x)
+{
+    return std::isnan(x) ? HUGE_VAL : x;
+}
+
 void compute_residuals()
 {
     const int n = ws.degree;
@@ -247,7 +255,7 @@ void compute_residuals()
         }
         if (!(std::fabs(e_re) <= ws.base_tolerance) || !(std::fabs(e_im) <= ws.base_tolerance))
             ws.roots_accurate = 0;
-        ws.error_re[k] = e_re * ws.coef_scale;
-        ws.error_im[k] = e_im * ws.coef_scale;
+        ws.error_re[k] = overflow_as_infinity(e_re * ws.coef_scale);
+        ws.error_im[k] = overflow_as_infinity(e_im * ws.coef_scale);
     }
 }

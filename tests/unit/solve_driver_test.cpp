@@ -235,4 +235,11 @@ TEST(Residuals, OverflowIsKeptAndCountsAsInaccurate)
     EXPECT_TRUE(std::isinf(ws.error_re[0]));
     EXPECT_EQ(ws.roots_accurate, 0);
     EXPECT_EQ(ws.error_re[1], 0);
+
+    // Overflowing real and imaginary products meet as inf - inf: still an
+    // infinity, never NaN.
+    ws.coef_im[0] = 1e200;
+    compute_residuals();
+    EXPECT_TRUE(std::isinf(ws.error_re[0]));
+    EXPECT_TRUE(std::isinf(ws.error_im[0]));
 }
