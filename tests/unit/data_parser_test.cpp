@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -202,6 +203,47 @@ TEST(DataParser, ReadsPastManyRejectedLines)
     EXPECT_EQ(parse_made_up(headings), 0);
     EXPECT_FALSE(headings.outside);
     EXPECT_GE(headings.bytes_read, 10LL << 20);
+}
+
+// Made-up files of lines that are mostly data: whatever they hold, the
+// reader stays inside them and puts only numbers into the grid.
+TEST(DataParser, WhateverTheLinesOnlyNumbersComeOut)
+{
+    const std::string values[] = {"1", "-2.5", "+.5e-3", "1e300", "7e", "1.234567890123456", "0",
+                                  "1.1e300", "Re", "", std::string("1\0" "2", 3), "\x81\x40", "1 2"};
+    const std::string separators[] = {" ", ",", "\t", " , ", "  \t ", ",,", "\t\t", ""};
+    const std::string pads[] = {"", "", " ", "   ", "\t"};
+    const std::string ends[] = {"\r\n", "\r\n", "\r\n", "\n", "\r", "", "\r\n\r\n"};
+    unsigned seed = 12345;
+    auto pick = [&seed](const auto& table) -> const std::string& {
+        seed = seed * 1103515245u + 12345u;
+        const std::size_t n = sizeof table / sizeof table[0];
+        // Mostly the first entries of a table, the good ones.
+        std::size_t i = (seed >> 16) % (2 * n);
+        return table[i < n ? i % 4 % n : i - n];
+    };
+    int accepted = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes;
+        const int lines = static_cast<int>(seed % 40);
+        for (int i = 0; i < lines; ++i)
+            bytes += pick(pads) + pick(values) + pick(separators) + pick(values) + pick(pads) + pick(ends);
+        MadeUp file{static_cast<long long>(bytes.size()), bytes.empty() ? std::string(1, ' ') : bytes};
+        CoefficientText records[kRows];
+        ByteSource source = {file.size, read_made_up, &file};
+        const int rows = parse_data_records(source, records);
+        accepted += rows;
+        ASSERT_FALSE(file.outside) << show(bytes);
+        for (int m = 0; m < rows; ++m) {
+            for (const char* text : {records[m].re, records[m].im}) {
+                ASSERT_LE(std::strlen(text), 15u) << show(bytes);
+                ASSERT_NE(text[0], '\0') << show(bytes);
+                ASSERT_EQ(std::strchr(" \t\r\n", text[0]), nullptr) << show(bytes);
+                ASSERT_TRUE(number_test(text, nullptr)) << show(text) << " from " << show(bytes);
+            }
+        }
+    }
+    EXPECT_GT(accepted, 2000);  // the made-up files do hold data
 }
 
 TEST(DataParser, ReadsAFile)
