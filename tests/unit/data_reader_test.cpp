@@ -153,12 +153,6 @@ TEST_F(ReadData, AMissingFileChangesNothing)
     ASSERT_EQ(fake.repaints.size(), 1u);
     expect_repaint(fake.repaints[0], 47, 0, 79, 20);
     expect_nothing_changed();
-
-    fake.message_boxes.clear();
-    ws.ui_japanese = 1;
-    fake.dialog_paths.push_back(std::string(dir_) + "/no such file.txt");
-    read_data_file(ws.main_window);
-    expect_one_error("ファイルが存在しません.", "エラー");
 }
 
 // What the user had typed is worth more than a file that holds nothing.
@@ -218,15 +212,4 @@ TEST_F(ReadData, TheFieldFilterSeesEveryText)
     }
     const Notifications filled = {{101, "1"}, {131, "2"}, {102, "3"}, {132, "4"}};
     EXPECT_EQ(Notifications(notified.begin() + 60, notified.end()), filled);
-}
-
-TEST_F(ReadData, ThirtyRowsAtMost)
-{
-    std::string bytes;
-    for (int i = 0; i < 35; ++i) bytes += std::to_string(i) + "," + std::to_string(-i) + "\r\n";
-    choose_file(bytes);
-    read_data_file(ws.main_window);
-    EXPECT_EQ(fake_field(130), "29");
-    EXPECT_EQ(fake_field(160), "-29");
-    EXPECT_TRUE(fake.message_boxes.empty());
 }

@@ -265,18 +265,3 @@ TEST_F(SaveData, ANeighbourWithTheTemporaryNameSurvives)
     EXPECT_EQ(contents("result.txt"), expected_report());
     EXPECT_EQ(files_in_dir().size(), 2u);
 }
-
-TEST_F(SaveData, JapaneseRefusals)
-{
-    ws.ui_japanese = 1;
-    fake.drive_type = kDriveRemote;
-    save_as(path("x.txt"));
-    expect_message("リモート・ディスクへはセーブできません.", "警告", kMbOk | kMbIconExclamation);
-    fake.drive_type = kDriveFixed;
-    fake.free_bytes = 0;
-    save_as(path("x.txt"));
-    expect_message("ディスクの空容量が不足です.", "警告", kMbOk | kMbIconExclamation);
-    fake.free_bytes = 1 << 20;
-    save_as(path("x.xls"));
-    expect_message("ファイルは拡張子 TXT を持つ必要があります.", "エラー", kMbOk | kMbIconExclamation);
-}
