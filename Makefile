@@ -8,7 +8,7 @@ SANITIZE := build/sanitize
 FUZZ := build/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e run bench clean
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e manuals dist run bench clean
 
 all: native windows
 
@@ -24,7 +24,7 @@ windows: bootstrap
 	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)
 
-test: unit sanitize fuzz-smoke e2e
+test: unit sanitize fuzz-smoke e2e manuals
 
 unit: native
 	@ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
@@ -55,6 +55,17 @@ valgrind: native
 
 e2e: native windows
 	@tests/e2e/run $(NATIVE) $(WINDOWS)
+
+# The two user manuals, built beside DROVU_95.EXE by the Windows build, and
+# checked: real documents with their pictures, holding every text the
+# program shows.
+manuals: windows
+	@docs/check_manuals.py $(WINDOWS)/shell
+
+# build/dist/drovu.zip: the program, the manuals, a README in each language
+# and the example data files, ready to copy to a Windows machine.
+dist: manuals
+	@tools/make-dist $(WINDOWS)/shell build/dist
 
 run: windows
 	@tools/run-program $(WINDOWS)
