@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Photographs the program for the user manuals and writes the pictures that
+# the manuals show into docs/images/ (en_*.png, ja_*.png). The manuals are
+# typeset from these committed pictures, so only this script needs Wine.
+#   docs/screenshots.sh [WINDOWS_BUILD]        (default: build/windows)
+# It runs the end-to-end driver over docs/shots/manual.scn in English and in
+# Japanese, in a throwaway Wine session on a private virtual display, and
+# cuts each picture down to the window (or dialog) it is about.
+set -euo pipefail
+docs=$(dirname "$(realpath "$0")")
+root=$(dirname "$docs")
+windows=$(realpath "${1:-$root/build/windows}")
+
+if [ -z "${DROVU_SESSION_DIR:-}" ]; then
+  exec env DROVU_PRIVATE_DISPLAY=1 "$root/tools/wine-session" "$0" "$windows"
+fi
+
+program=$windows/shell/DROVU_95.EXE
+drive=$windows/tests/e2e/drive.exe
+for f in "$program" "$drive"; do
+  [ -f "$f" ] || { echo "screenshots: $f is missing; run make windows first" >&2; exit 1; }
+done
+scratch=$DROVU_SESSION_DIR/scratch
+raw=$DROVU_SESSION_DIR/raw
+
+# Windows draws the caption's buttons with its Marlett font; Debian keeps
+# Wine's copy in fonts-wine, without which Wine writes letters there. Only
+# that one font goes into this throwaway prefix, fetched once into build/,
+# so every other glyph in the pictures is what the tests see.
+marlett=/usr/share/wine/fonts/marlett.ttf
+if [ ! -f "$marlett" ]; then
+  cache=$root/build/screenshot-fonts
+  marlett=$cache/usr/share/wine/fonts/marlett.ttf
+  if [ ! -f "$marlett" ]; then
+    mkdir -p "$cache"
+    (cd "$cache" && apt-get download -q fonts-wine >/dev/null 2>&1 &&
+      dpkg-deb -x fonts-wine_*.deb .) ||
+      echo "screenshots: no Marlett font; the caption buttons will show letters" >&2
+  fi
+fi
+[ -f "$marlett" ] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+mkdir -p "$scratch" "$raw"
+. "$root/tests/e2e/lib.sh"
+
+# The top-level windows on the virtual desktop, largest first, one line each:
+# WIDTH HEIGHT X Y (screen coordinates, frame and caption included).
+visible_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | awk '
+      /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+      /^  Width/ {w = $NF} /^  Height/ {h = $NF}
+      END { if (w >= 100 && h >= 60 && w < 1024) print w, h, x, y }'
+  done | sort -n -r -k1,1 -k2,2
+}
+
+# run_driver takes each snapshot with "import -window root FILE"; this
+# stands in for it, and notes beside each picture where the windows were.
+# The mouse first moves onto the fields (from one pixel beside, so that the
+# program sees a move even when it rests there already), which takes away a
+# button's name left from the last command. For the toolbar picture it rests on
+# "Solution" instead, so that this button's name is drawn under the strip:
+# 128 px right of the client's left edge, and 30 px below the window's top,
+# which lies inside the strip for any caption bar between 10 and 28 px high.
+import() {
+  local file=${*: -1} w h x y
+  read -r w h x y < <(visible_windows | head -n1)
+  if [ "${file%toolbar.png}" != "$file" ]; then
+    xdotool mousemove $((x + 3 + 128)) $((y + 30))
+  else
+    xdotool mousemove $((x + w / 2 + 1)) $((y + h - 20))
+    sleep 0.2
+    xdotool mousemove $((x + w / 2)) $((y + h - 20))
+  fi
+  sleep 1
+  visible_windows > "${file%.png}.windows"
+  command import -window root "$file"
+}
+
+# The height of the caption bar (and top frame) of a window picture: the
+# first row, going down the column 80 px left of the right edge (past the
+# caption's text, short of its buttons), whose colour differs from the bar.
+caption_height() {
+  local picture=$1 column
+  column=$(($(identify -format %w "$picture") - 80))
+  convert "$picture" -crop "1x60+$column+0" +repage txt:- | awk -F'[ ,:]+' '
+    NR == 1 { next }
+    { colour[$2] = $NF }
+    END { for (r = 5; r < 60; r++) if (colour[r] != colour[4]) { print r; exit } print 24 }'
+}
+
+# From the client's top down to just above the first row of fields: the
+# first row, 25 px or more below the strip's top, that is not white in the
+# column 10 px from the left, where only the fields' borders are.
+strip_height() {
+  local picture=$1 top=$2
+  convert "$picture" -crop "1x120+10+$((top + 25))" +repage txt:- | awk -F'[ ,:]+' '
+    NR == 1 || found { next }
+    $0 !~ /#FFFFFF/ { found = 25 + $2 - 1 }
+    END { print found ? found : 56 }'
+}
+
+status=0
+for lang in en ja; do
+  locale=C.UTF-8
+  [ "$lang" = ja ] && locale=ja_JP.UTF-8
+  SNAP_DIR=$raw SNAP_PREFIX=$lang- run_driver "$locale" "$scratch/log-$lang" \
+    "$docs/shots/manual.scn" || status=1
+done
+[ $status -eq 0 ] || { echo "screenshots: the driver failed; pictures left as they were" >&2; exit 1; }
+
+# Cut a picture to a window: crop FILE OUT INDEX (0 = largest window).
+crop() {
+  local file=$1 out=$2 index=$3 w h x y
+  read -r w h x y < <(sed -n "$((index + 1))p" "${file%.png}.windows")
+  convert "$file" -crop "${w}x${h}+${x}+${y}" +repage -strip "$out"
+}
+
+images=$docs/images
+for lang in en ja; do
+  for view in start input solution errors; do
+    crop "$raw/$lang-$view.png" "$images/${lang}_$view.png" 0
+  done
+  # The settings dialog lies over the main window: the second largest.
+  crop "$raw/$lang-settings.png" "$images/${lang}_settings.png" 1
+  # The left part of the strip with the name box under it, enlarged twice
+  # with whole pixels so that the bitmaps stay sharp.
+  crop "$raw/$lang-toolbar.png" "$raw/$lang-toolbar-window.png" 0
+  top=$(caption_height "$raw/$lang-toolbar-window.png")
+  height=$(strip_height "$raw/$lang-toolbar-window.png" "$top")
+  convert "$raw/$lang-toolbar-window.png" -crop "320x$height+0+$top" +repage \
+    -filter point -resize 200% -strip "$images/${lang}_toolbar.png"
+done
+ls -l "$images"/*.png
