@@ -100,6 +100,34 @@ strip_height() {
     END { print found ? found : 56 }'
 }
 
+# The thickness of the window's frame: the rows at the bottom, below the
+# white client area, in the middle column.
+frame_width() {
+  local picture=$1 w h
+  read -r w h < <(identify -format '%w %h\n' "$picture")
+  convert "$picture" -crop "1x12+$((w / 2))+$((h - 12))" +repage txt:- | awk -F'[ ,:]+' '
+    NR == 1 { next }
+    /#FFFFFF/ { last = $2 }
+    END { print 12 - 1 - last }'
+}
+
+# The nine command buttons, each as its own picture (button_1.png ..
+# button_9.png, the same in both languages): 32 x 20 px at x = 16 + 32 (k - 1)
+# and y = 1 in the client area, enlarged twice. "Save Data" and "Error" are
+# taken from the solution view, where they are usable, the others from the
+# input view.
+cut_buttons() {
+  local input=$1 solution=$2 top frame k picture
+  top=$(caption_height "$input")
+  frame=$(frame_width "$input")
+  for k in 1 2 3 4 5 6 7 8 9; do
+    picture=$input
+    [ $k -eq 5 ] || [ $k -eq 6 ] && picture=$solution
+    convert "$picture" -crop "32x20+$((frame + 16 + 32 * (k - 1)))+$((top + 1))" +repage \
+      -filter point -resize 200% -strip "$images/button_$k.png"
+  done
+}
+
 status=0
 for lang in en ja; do
   locale=C.UTF-8
@@ -131,4 +159,5 @@ for lang in en ja; do
   convert "$raw/$lang-toolbar-window.png" -crop "320x$height+0+$top" +repage \
     -filter point -resize 200% -strip "$images/${lang}_toolbar.png"
 done
+cut_buttons "$images/en_input.png" "$images/en_solution.png"
 ls -l "$images"/*.png
