@@ -23,22 +23,7 @@ done
 scratch=$DROVU_SESSION_DIR/scratch
 raw=$DROVU_SESSION_DIR/raw
 
-# Windows draws the caption's buttons with its Marlett font; Debian keeps
-# Wine's copy in fonts-wine, without which Wine writes letters there. Only
-# that one font goes into this throwaway prefix, fetched once into build/,
-# so every other glyph in the pictures is what the tests see.
-marlett=/usr/share/wine/fonts/marlett.ttf
-if [ ! -f "$marlett" ]; then
-  cache=$root/build/screenshot-fonts
-  marlett=$cache/usr/share/wine/fonts/marlett.ttf
-  if [ ! -f "$marlett" ]; then
-    mkdir -p "$cache"
-    (cd "$cache" && apt-get download -q fonts-wine >/dev/null 2>&1 &&
-      dpkg-deb -x fonts-wine_*.deb .) ||
-      echo "screenshots: no Marlett font; the caption buttons will show letters" >&2
-  fi
-fi
-[ -f "$marlett" ] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+
 mkdir -p "$scratch" "$raw"
 . "$root/tests/e2e/lib.sh"
 
