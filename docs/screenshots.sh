@@ -22,8 +22,6 @@ for f in "$program" "$drive"; do
 done
 scratch=$DROVU_SESSION_DIR/scratch
 raw=$DROVU_SESSION_DIR/raw
-
-
 mkdir -p "$scratch" "$raw"
 . "$root/tests/e2e/lib.sh"
 
