@@ -1,0 +1,28 @@
+// TEMPORARY: stand-ins for command handlers that other parts of the program
+// have not delivered yet, so the shell links and runs. Each one goes as soon
+// as the real handler arrives.
+#include <windows.h>
+
+#include "dialogs/about_box.h"
+#include "dialogs/help.h"
+#include "dialogs/settings_dialog.h"
+#include "entry/field_filter.h"
+#include "entry/run_solution.h"
+#include "entry/view_commands.h"
+#include "files/data_reader.h"
+#include "files/report_writer.h"
+#include "shell/hover_labels.h"
+
+void on_field_command(int) {}
+void run_solution(UiHandle) {}
+void open_input_view(UiHandle) {}
+void show_error_figures() {}
+void read_data_file(UiHandle) {}
+void save_results_report(UiHandle) {}
+void run_settings_dialog(HWND) {}
+void show_about_box(HWND) {}
+void locate_help_documents() {}
+void open_help_document(HWND) {}
+void track_hover_label(HWND) {}
+void erase_hover_label(HWND) {}
+void redraw_mode_label(HWND) {}
