@@ -6,17 +6,10 @@
 #include "dialogs/about_box.h"
 #include "dialogs/help.h"
 #include "dialogs/settings_dialog.h"
-#include "entry/field_filter.h"
-#include "entry/run_solution.h"
-#include "entry/view_commands.h"
 #include "files/data_reader.h"
 #include "files/report_writer.h"
 #include "shell/hover_labels.h"
 
-void on_field_command(int) {}
-void run_solution(UiHandle) {}
-void open_input_view(UiHandle) {}
-void show_error_figures() {}
 void read_data_file(UiHandle) {}
 void save_results_report(UiHandle) {}
 void run_settings_dialog(HWND) {}
