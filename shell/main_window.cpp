@@ -21,6 +21,7 @@
 static const char kMainClass[] = "DROVU_95";
 static const char kCreationTitle[] = "Nth_Drovu";
 constexpr int kShiftJisCodePage = 932;
+constexpr int kTitleCapacity = 128;
 
 bool register_main_class(HINSTANCE instance)
 {
@@ -55,14 +56,23 @@ void choose_language()
     ws.ui_japanese = GetACP() == kShiftJisCodePage ? 1 : 0;
 }
 
+// Looks for a top-level window titled with a caption of ours. The caption's
+// bytes are Shift-JIS whatever this copy's code page, so they are converted
+// as such: an English copy must still find a Japanese copy's window.
+static bool caption_window_exists(const char* caption)
+{
+    wchar_t title[kTitleCapacity];
+    if (!MultiByteToWideChar(kShiftJisCodePage, 0, caption, -1, title, kTitleCapacity))
+        return false;
+    return FindWindowExW(nullptr, nullptr, nullptr, title) != nullptr;
+}
+
 void check_single_instance(HWND window)
 {
-    // Both captions are looked for, whatever this copy's language: a copy
-    // started under another code page is still the same program. This window
-    // cannot find itself, since it still carries its creation title.
+    // Both captions are looked for, whatever this copy's language. This
+    // window cannot find itself, since it still carries its creation title.
     const TextPair& caption = shell_text(ShellText::Caption);
-    if (FindWindowExA(nullptr, nullptr, nullptr, caption.en) ||
-        FindWindowExA(nullptr, nullptr, nullptr, caption.ja)) {
+    if (caption_window_exists(caption.en) || caption_window_exists(caption.ja)) {
         SendMessageA(window, WM_CLOSE, 0, 0);
         return;
     }

@@ -21,6 +21,13 @@ void log_line(Session& s, const std::string& line)
 
 void end_scenario(Session& s)
 {
+    end_scenario_program(s);
+    restore_registry(s);
+    s.timeout_ms = kDefaultTimeoutMs;
+}
+
+void end_scenario_program(Session& s)
+{
     Program& p = s.program;
     if (p.process) {
         if (program_running(p)) TerminateProcess(p.process, 1);
@@ -32,8 +39,6 @@ void end_scenario(Session& s)
         CloseHandle(p.pending);
     }
     p = Program{};
-    restore_registry(s);
-    s.timeout_ms = kDefaultTimeoutMs;
 }
 
 static std::string expand(const Session& s, std::string text)

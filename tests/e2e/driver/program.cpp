@@ -102,7 +102,8 @@ bool program_running(const Program& p)
 
 bool start_program(Session& s, std::string* why)
 {
-    if (s.program.process) { *why = "a program is already running"; return false; }
+    if (program_running(s.program)) { *why = "a program is already running"; return false; }
+    end_scenario_program(s);
     std::wstring directory = s.program_path.substr(0, s.program_path.find_last_of(L'\\'));
     std::wstring command = L"\"" + s.program_path + L"\"";
     STARTUPINFOW startup{};

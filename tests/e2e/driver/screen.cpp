@@ -1,6 +1,7 @@
 // Screen captures and reference drawings, in 32-bit top-down bitmaps.
 #include "screen.h"
 
+#include <cstdio>
 #include <map>
 
 #include "text.h"
@@ -77,6 +78,29 @@ Image system_font_text(const std::wstring& text, int width, int height)
         SetBkMode(dc, OPAQUE);
         TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
     });
+}
+
+bool save_image(const Image& image, const std::string& path)
+{
+    FILE* f = _wfopen(widen(path).c_str(), L"wb");
+    if (!f) return false;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = image.width;
+    info.biHeight = -image.height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    DWORD bytes = static_cast<DWORD>(image.pixels.size() * 4);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + bytes;
+    std::fwrite(&file, sizeof file, 1, f);
+    std::fwrite(&info, sizeof info, 1, f);
+    std::fwrite(image.pixels.data(), 1, bytes, f);
+    std::fclose(f);
+    return true;
 }
 
 int count_differences(const Image& screen, const Image& expected, int ex, int ey)

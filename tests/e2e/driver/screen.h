@@ -25,6 +25,9 @@ bool program_bitmap(const std::wstring& program_path, const std::string& name, I
 // text in the system font, black on white, at the top-left of width x height.
 Image system_font_text(const std::wstring& text, int width, int height);
 
+// Writes the image as a 32-bit BMP file (for looking at a failed check).
+bool save_image(const Image& image, const std::string& path);
+
 // Pixels of screen that differ from expected at (ex, ey) over screen's size.
 int count_differences(const Image& screen, const Image& expected, int ex, int ey);
 

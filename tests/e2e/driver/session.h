@@ -67,3 +67,5 @@ void restore_registry(Session& s);
 // Ends the program under test (if any), the action in flight, and undoes the
 // scenario's registry changes.
 void end_scenario(Session& s);
+// Ends the program under test and the action in flight only.
+void end_scenario_program(Session& s);

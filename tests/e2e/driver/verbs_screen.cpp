@@ -48,6 +48,19 @@ static bool verb_expect_splash(Session& s, const Args& args, std::string* why)
     return as_expected;
 }
 
+// Saves both pictures of a failed comparison into the scratch folder.
+static std::string keep_evidence(const Session& s, std::string what, const Image& screen,
+                                 const Image& expected)
+{
+    for (char& c : what)
+        if (c == ' ') c = '-';
+    std::string base = s.scratch + "\\" + what;
+    if (s.scratch.empty() || !save_image(screen, base + ".screen.bmp") ||
+        !save_image(expected, base + ".expected.bmp"))
+        return "";
+    return "; see " + base + ".*.bmp";
+}
+
 static bool expect_text_at(Session& s, int x, int y, int width, const std::string& text,
                            const std::string& what, std::string* why)
 {
@@ -57,13 +70,14 @@ static bool expect_text_at(Session& s, int x, int y, int width, const std::strin
     Image expected = system_font_text(widen(text), width, l.text_height);
     POINT o = client_origin(s.program.main);
     int differences = 0;
+    Image screen;
     if (wait_until(s, [&] {
-            Image screen = capture_screen(o.x + x, o.y + y, width, l.text_height);
+            screen = capture_screen(o.x + x, o.y + y, width, l.text_height);
             return (differences = count_differences(screen, expected, 0, 0)) == 0;
         }))
         return true;
     *why = what + " does not read \"" + visible(text) + "\" (" + std::to_string(differences) +
-           " pixels differ)";
+           " pixels differ" + keep_evidence(s, what, screen, expected) + ")";
     return false;
 }
 
@@ -74,7 +88,9 @@ static bool verb_expect_label(Session& s, const Args& args, std::string* why)
     if (row < 0 || row > 29) { *why = "no row " + args[0]; return false; }
     Layout l = expected_layout(client_rect(s.program.main).right);
     POINT at = expected_label(l, row);
-    return expect_text_at(s, at.x, at.y, l.label_width + 8, args[1], "label " + args[0], why);
+    // Up to the next column of fields, or the client area's edge on the right.
+    int width = (row < 15 ? l.right_re : client_rect(s.program.main).right) - at.x;
+    return expect_text_at(s, at.x, at.y, width, args[1], "label " + args[0], why);
 }
 
 // The headings above the columns. The left "Re" is left out: the label of
