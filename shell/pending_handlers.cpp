@@ -6,12 +6,8 @@
 #include "dialogs/about_box.h"
 #include "dialogs/help.h"
 #include "dialogs/settings_dialog.h"
-#include "files/data_reader.h"
-#include "files/report_writer.h"
 #include "shell/hover_labels.h"
 
-void read_data_file(UiHandle) {}
-void save_results_report(UiHandle) {}
 void run_settings_dialog(HWND) {}
 void show_about_box(HWND) {}
 void locate_help_documents() {}
