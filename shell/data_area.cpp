@@ -13,11 +13,9 @@
 
 constexpr int kFieldCount = 2 * kRows;
 constexpr int kLinesPerHalf = 15;
-constexpr int kFieldWidth = 132;
 constexpr int kFieldMaxChars = 15;
 constexpr int kSplashWidth = 253;
 constexpr int kSplashHeight = 221;
-constexpr int kHeadingOffset = kFieldWidth / 2 - 8;
 // Toolbar entries whose enabling follows the display mode: "Read Data",
 // "Setting", "Solution" (input side), "Save Data", "Error" (result side).
 constexpr int kFirstInputButton = 2, kLastInputButton = 4;
@@ -27,6 +25,8 @@ constexpr int kFirstResultButton = 5, kLastResultButton = 6;
 struct DataArea {
     int row_height;
     int rows_top;
+    int field_width;
+    int main_height;
     int left_re_x, left_im_x, left_label_x;
     int right_re_x, right_im_x, right_label_x;
     HBITMAP splash_bitmap;
@@ -69,23 +69,26 @@ static void compute_geometry(HWND window)
 
     area.row_height = tm.tmHeight + tm.tmExternalLeading + 2;
     area.rows_top = area.row_height + 20;
+    area.field_width = 132;
     area.left_re_x = 5;
-    area.left_im_x = kFieldWidth + 5;
-    area.left_label_x = 2 * kFieldWidth + 7;
+    area.left_im_x = area.field_width + 5;
+    area.left_label_x = 2 * area.field_width + 7;
     area.right_label_x = client.right - 5 - label.cx;
-    area.right_im_x = area.right_label_x - 2 - kFieldWidth;
-    area.right_re_x = area.right_im_x - kFieldWidth;
+    area.right_im_x = area.right_label_x - 2 - area.field_width;
+    area.right_re_x = area.right_im_x - area.field_width;
 }
 
 // Fifteen lines of fields below the headings and one empty line under them.
 static void size_and_centre(HWND window)
 {
-    int height = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYDLGFRAME) +
-                 area.rows_top + 17 * area.row_height;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    area.main_height = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYDLGFRAME) +
+                       area.rows_top + 17 * area.row_height;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - main_width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - area.main_height) / 2;
     HDWP batch = BeginDeferWindowPos(1);
-    if (batch) batch = DeferWindowPos(batch, window, nullptr, x, y, kMainWidth, height, SWP_NOZORDER);
+    if (batch)
+        batch = DeferWindowPos(batch, window, nullptr, x, y, main_width, area.main_height,
+                               SWP_NOZORDER);
     if (batch) EndDeferWindowPos(batch);
 }
 
@@ -95,7 +98,7 @@ static void create_fields(HWND window)
     for (int i = 0; i < kFieldCount; ++i) {
         HWND field = CreateWindowExA(
             WS_EX_STATICEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-            field_x(i), field_y(i), kFieldWidth, area.row_height, window,
+            field_x(i), field_y(i), area.field_width, area.row_height, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FIELD_RE_FIRST + i)), instance,
             nullptr);
         if (i < kRows) ws.field_re[i] = field;
@@ -142,7 +145,7 @@ void create_data_area(HWND window)
     SetWindowTextA(window, pick_text(shell_text(ShellText::Caption)));
     locate_help_documents();
     ws.display_mode = kModeSplash;
-    shift_fields(kMainWidth);
+    shift_fields(main_width);
     area.splash_bitmap = LoadBitmapA(static_cast<HINSTANCE>(ws.program_instance), "IBMP_1");
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
@@ -153,7 +156,7 @@ void shift_fields(int dx)
 {
     for (int i = 0; i < kFieldCount; ++i)
         if (field_handle(i))
-            MoveWindow(field_handle(i), field_x(i) + dx, field_y(i), kFieldWidth,
+            MoveWindow(field_handle(i), field_x(i) + dx, field_y(i), area.field_width,
                        area.row_height, TRUE);
 }
 
@@ -179,11 +182,12 @@ static void draw_text(HDC dc, int x, int y, const char* text, int capacity)
 
 void paint_headings(HWND window)
 {
+    int offset = area.field_width / 2 - 8;  // about the middle of the column
     HDC dc = GetDC(window);
-    draw_text(dc, area.left_re_x + kHeadingOffset, area.rows_top, "Re", 2);
-    draw_text(dc, area.left_im_x + kHeadingOffset, area.rows_top, "Im", 2);
-    draw_text(dc, area.right_re_x + kHeadingOffset, area.rows_top, "Re", 2);
-    draw_text(dc, area.right_im_x + kHeadingOffset, area.rows_top, "Im", 2);
+    draw_text(dc, area.left_re_x + offset, area.rows_top, "Re", 2);
+    draw_text(dc, area.left_im_x + offset, area.rows_top, "Im", 2);
+    draw_text(dc, area.right_re_x + offset, area.rows_top, "Re", 2);
+    draw_text(dc, area.right_im_x + offset, area.rows_top, "Im", 2);
     ReleaseDC(window, dc);
 }
 

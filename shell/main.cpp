@@ -7,6 +7,8 @@
 #include "solver/fpu.h"
 #include "solver/workspace.h"
 
+static HWND toolbar_window;  // the strip of command buttons, if it could be made
+
 static int run_message_loop()
 {
     MSG msg{};
@@ -29,6 +31,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command)
     if (!main_window) return 0;
     ShowWindow(main_window, show_command);
     UpdateWindow(main_window);
-    create_toolbar(main_window);
+    toolbar_window = create_toolbar(main_window);
     return run_message_loop();
 }

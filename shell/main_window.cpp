@@ -40,10 +40,10 @@ HWND create_main_window(HINSTANCE instance)
 {
     // Centred for the start-up height; the data area re-centres once it
     // knows its real height from the font.
-    int x = (GetSystemMetrics(SM_CXSCREEN) - kMainWidth) / 2;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - main_width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - kMainInitialHeight) / 2;
     HWND window = CreateWindowExA(0, kMainClass, kCreationTitle,
-                                  WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, x, y, kMainWidth,
+                                  WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, x, y, main_width,
                                   kMainInitialHeight, nullptr, nullptr, instance, nullptr);
     // A second copy closes its own window inside WM_CREATE; make sure that
     // counts as a failed creation whatever the system returned.

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-constexpr int kMainWidth = 638;        // outer width; never changes
+constexpr int main_width = 638;          // outer width; never changes
 constexpr int kMainInitialHeight = 476;  // until the data area knows the font
 
 // Registers the class "DROVU_95"; false when the system refuses.

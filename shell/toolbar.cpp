@@ -192,7 +192,7 @@ void draw_separator_line(HWND toolbar)
     ReleaseDC(toolbar, dc);
 }
 
-void create_toolbar(HWND main_window)
+HWND create_toolbar(HWND main_window)
 {
     HINSTANCE instance = static_cast<HINSTANCE>(ws.program_instance);
     WNDCLASSA wc{};
@@ -204,11 +204,12 @@ void create_toolbar(HWND main_window)
     wc.lpszClassName = kToolbarClass;
     int height = GetSystemMetrics(SM_CYBORDER) + kButtonHeight;
     int width = GetSystemMetrics(SM_CXSCREEN);
-    if (!RegisterClassA(&wc)) return;
+    if (!RegisterClassA(&wc)) return nullptr;
     HWND toolbar = CreateWindowExA(0, kToolbarClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
                                    main_window, nullptr, instance, nullptr);
-    if (!toolbar) return;
+    if (!toolbar) return nullptr;
     SetWindowPos(toolbar, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(toolbar, SW_SHOW);
     UpdateWindow(toolbar);
+    return toolbar;
 }

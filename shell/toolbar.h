@@ -17,8 +17,8 @@ int os_style_from_registry(const char* nt_version, const char* product_name);
 const char* style_letter(int os_style_code);
 
 // Registers "IconBarWindow" and creates the strip across the top of the main
-// window; without it the program runs without commands.
-void create_toolbar(HWND main_window);
+// window; null when that fails, and the program runs without commands.
+HWND create_toolbar(HWND main_window);
 
 LRESULT CALLBACK toolbar_window_proc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 

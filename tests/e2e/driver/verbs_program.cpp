@@ -74,16 +74,37 @@ static bool verb_command(Session& s, const Args& args, std::string* why)
     return run_action(s, [=] { SendMessageW(main, WM_COMMAND, wp, 0); }, why);
 }
 
+
+static HWND enabled_button(Session& s, const std::string& name, std::string* why)
+{
+    int index = toolbar_index(name);
+    HWND button = index >= 0 ? toolbar_button(s.program, index) : nullptr;
+    if (!button) *why = "no toolbar button " + name;
+    else if (!settle_without_dialog(s, why)) button = nullptr;
+    else if (!IsWindowEnabled(button)) { *why = "button " + name + " is disabled"; button = nullptr; }
+    return button;
+}
+
+// The mouse button goes down on a toolbar button and stays down.
+static bool verb_hold(Session& s, const Args& args, std::string* why)
+{
+    HWND button = enabled_button(s, args[0], why);
+    return button && run_action(s, [=] { SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, 0); }, why);
+}
+
+// ... and comes up again over it: the click is complete.
+static bool verb_release(Session& s, const Args& args, std::string* why)
+{
+    HWND button = enabled_button(s, args[0], why);
+    return button && run_action(s, [=] { SendMessageW(button, WM_LBUTTONUP, 0, 0); }, why);
+}
+
 // A click on a toolbar button, as the mouse gives it; a disabled button
 // cannot be clicked.
 static bool verb_click(Session& s, const Args& args, std::string* why)
 {
-    int index = toolbar_index(args[0]);
-    HWND button = index >= 0 ? toolbar_button(s.program, index) : nullptr;
-    if (!button) { *why = "no toolbar button " + args[0]; return false; }
-    if (!settle_without_dialog(s, why)) return false;
-    if (!IsWindowEnabled(button)) { *why = "button " + args[0] + " is disabled"; return false; }
-    return run_action(s, [=] { SendMessageW(button, BM_CLICK, 0, 0); }, why);
+    HWND button = enabled_button(s, args[0], why);
+    return button && run_action(s, [=] { SendMessageW(button, BM_CLICK, 0, 0); }, why);
 }
 
 // Closing by the system menu (or Alt+F4).
@@ -137,6 +158,8 @@ void add_program_verbs(std::vector<Verb>& verbs)
         {"attach", 0, 0, "attach", verb_attach},
         {"command", 1, 1, "command NAME|ID", verb_command},
         {"click", 1, 1, "click BUTTON", verb_click},
+        {"hold", 1, 1, "hold BUTTON", verb_hold},
+        {"release", 1, 1, "release BUTTON", verb_release},
         {"close", 0, 0, "close", verb_close},
         {"expect-exit", 1, 1, "expect-exit CODE", verb_expect_exit},
         {"timeout", 1, 1, "timeout SECONDS", verb_timeout},

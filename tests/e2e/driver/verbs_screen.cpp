@@ -108,11 +108,10 @@ static const char* const kBaseNames[11] = {"Gap",    "DataW", "Read",  "Corrt", 
 
 // Compares the part of button index that lies inside the main window's client
 // area with the bitmap the button must show.
-static bool button_shows(Session& s, int index, const std::string& letter, std::string* why)
+static bool button_shows_bitmap(Session& s, int index, const std::string& name,
+                                std::string* why)
 {
     HWND button = toolbar_button(s.program, index);
-    std::string name = std::string(kBaseNames[index]) + letter +
-                       (IsWindowEnabled(button) ? "Up" : "In");
     Image bitmap;
     if (!program_bitmap(s.program_path, name, &bitmap)) {
         *why = "the program has no bitmap " + name;
@@ -128,6 +127,25 @@ static bool button_shows(Session& s, int index, const std::string& letter, std::
     *why = kToolbarNames[index] + std::string(" does not show ") + name + " (" +
            std::to_string(differences) + " pixels differ)";
     return false;
+}
+
+static bool button_shows(Session& s, int index, const std::string& letter, std::string* why)
+{
+    HWND button = toolbar_button(s.program, index);
+    std::string name = std::string(kBaseNames[index]) + letter +
+                       (IsWindowEnabled(button) ? "Up" : "In");
+    return button_shows_bitmap(s, index, name, why);
+}
+
+// expect-picture BUTTON BITMAP: the button shows that bitmap of the program.
+static bool verb_expect_picture(Session& s, const Args& args, std::string* why)
+{
+    int index = toolbar_index(args[0]);
+    if (index < 0 || !toolbar_button(s.program, index)) {
+        *why = "no toolbar button " + args[0];
+        return false;
+    }
+    return wait_until(s, [&] { return button_shows_bitmap(s, index, args[1], why); });
 }
 
 // expect-toolbar plain|9|8|X: every button shows the bitmap of its state in
@@ -160,6 +178,7 @@ void add_screen_verbs(std::vector<Verb>& verbs)
         {"expect-splash", 1, 1, "expect-splash shown|gone", verb_expect_splash},
         {"expect-label", 2, 2, "expect-label ROW TEXT", verb_expect_label},
         {"expect-headings", 0, 0, "expect-headings", verb_expect_headings},
+        {"expect-picture", 2, 2, "expect-picture BUTTON BITMAP", verb_expect_picture},
         {"expect-toolbar", 1, 1, "expect-toolbar plain|9|8|X", verb_expect_toolbar},
     });
 }
