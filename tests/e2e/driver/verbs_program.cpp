@@ -107,6 +107,18 @@ static bool verb_click(Session& s, const Args& args, std::string* why)
     return button && run_action(s, [=] { SendMessageW(button, BM_CLICK, 0, 0); }, why);
 }
 
+// Two clicks in quick succession: the second press arrives as a double-click.
+static bool verb_double_click(Session& s, const Args& args, std::string* why)
+{
+    HWND button = enabled_button(s, args[0], why);
+    return button && run_action(s, [=] {
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(button, WM_LBUTTONUP, 0, 0);
+        SendMessageW(button, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+        SendMessageW(button, WM_LBUTTONUP, 0, 0);
+    }, why);
+}
+
 // Closing by the system menu (or Alt+F4).
 static bool verb_close(Session& s, const Args&, std::string* why)
 {
@@ -158,6 +170,7 @@ void add_program_verbs(std::vector<Verb>& verbs)
         {"attach", 0, 0, "attach", verb_attach},
         {"command", 1, 1, "command NAME|ID", verb_command},
         {"click", 1, 1, "click BUTTON", verb_click},
+        {"double-click", 1, 1, "double-click BUTTON", verb_double_click},
         {"hold", 1, 1, "hold BUTTON", verb_hold},
         {"release", 1, 1, "release BUTTON", verb_release},
         {"close", 0, 0, "close", verb_close},
