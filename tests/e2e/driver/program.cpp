@@ -119,7 +119,7 @@ bool start_program(Session& s, std::string* why)
     s.program.pid = info.dwProcessId;
     // The toolbar comes last at start-up; once its buttons exist the
     // program is in its message loop.
-    bool up = wait_until(s, [&] {
+    bool up = wait_for(start_timeout(s), [&] {
         s.program.main = find_main_window(s.program.pid);
         return s.program.main && toolbar_button(s.program, 10);
     });

@@ -35,16 +35,30 @@ struct Session {
 // Writes one line to the log at once: the test script polls the file.
 void log_line(Session& s, const std::string& line);
 
-// Polls check() until it is true or the session's timeout has passed.
+// Polls check() until it is true or timeout_ms have passed.
 template <class Check>
-bool wait_until(const Session& s, Check check)
+bool wait_for(DWORD timeout_ms, Check check)
 {
     DWORD start = GetTickCount();
     for (;;) {
         if (check()) return true;
-        if (GetTickCount() - start > s.timeout_ms) return check();
+        if (GetTickCount() - start > timeout_ms) return check();
         Sleep(20);
     }
+}
+
+// Polls check() until it is true or the session's timeout has passed.
+template <class Check>
+bool wait_until(const Session& s, Check check)
+{
+    return wait_for(s.timeout_ms, check);
+}
+
+// Starting a process under Wine can take a while on a busy machine, the very
+// first one in a prefix above all.
+inline DWORD start_timeout(const Session& s)
+{
+    return s.timeout_ms > 30000 ? s.timeout_ms : 30000;
 }
 
 // A scenario step: arguments in, false with the reason in *why on failure.

@@ -27,7 +27,7 @@ static bool verb_start_second_copy(Session& s, const Args&, std::string* why)
     }
     CloseHandle(info.hThread);
     bool showed_window = false, showed_dialog = false;
-    bool ended = wait_until(s, [&] {
+    bool ended = wait_for(start_timeout(s), [&] {
         showed_window = showed_window || find_main_window(info.dwProcessId);
         showed_dialog = showed_dialog || find_dialog(info.dwProcessId);
         return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
@@ -52,7 +52,7 @@ static bool verb_start_second_copy(Session& s, const Args&, std::string* why)
 static bool verb_attach(Session& s, const Args&, std::string* why)
 {
     HWND main = nullptr;
-    wait_until(s, [&] {
+    wait_for(start_timeout(s), [&] {
         main = FindWindowW(L"DROVU_95", nullptr);
         return main && IsWindowVisible(main) && find_toolbar(main);
     });
