@@ -62,7 +62,6 @@ run: windows
 # The splash, a typed equation, its roots and error figures, in English and
 # Japanese, as PNG files in build/screenshots/.
 screenshots: windows
-	@rm -rf build/screenshots
 	@DROVU_PRIVATE_DISPLAY=1 tools/wine-session tests/e2e/screenshots $(WINDOWS) build/screenshots
 
 bench: native windows
