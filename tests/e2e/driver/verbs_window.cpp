@@ -4,6 +4,7 @@
 
 #include "layout.h"
 #include "program.h"
+#include "screen.h"
 #include "text.h"
 
 static bool verb_set(Session& s, const Args& args, std::string* why)
@@ -148,6 +149,30 @@ static bool verb_expect_fields(Session& s, const Args& args, std::string* why)
     });
 }
 
+// The client area is blotted out, as when another window covered it, and
+// invalidated: what it shows afterwards is what its painting draws anew.
+static bool verb_repaint(Session& s, const Args&, std::string* why)
+{
+    HWND main = s.program.main;
+    if (!settle_without_dialog(s, why)) return false;
+    RECT client{};
+    GetClientRect(main, &client);
+    HDC dc = GetDCEx(main, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (dc) {
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(main, dc);
+    }
+    POINT centre{client.right / 2, client.bottom / 2};
+    ClientToScreen(main, &centre);
+    if (!wait_until(s, [&] { return capture_screen(centre.x, centre.y, 1, 1).at(0, 0) == 0; })) {
+        *why = "cannot blot out the window";
+        return false;
+    }
+    return run_action(s, [=] {
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }, why);
+}
+
 void add_window_verbs(std::vector<Verb>& verbs)
 {
     verbs.insert(verbs.end(), {
@@ -158,6 +183,7 @@ void add_window_verbs(std::vector<Verb>& verbs)
         {"expect-caption", 1, 1, "expect-caption TEXT", verb_expect_caption},
         {"expect-enabled", 0, -1, "expect-enabled BUTTON...", verb_expect_enabled},
         {"expect-window", 0, 0, "expect-window", verb_expect_window},
+        {"repaint", 0, 0, "repaint", verb_repaint},
         {"expect-fields", 1, 1, "expect-fields shown|hidden", verb_expect_fields},
     });
 }
