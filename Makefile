@@ -1,9 +1,14 @@
 # The front door. `make test` and `make run` install what is missing first.
+MAKEFLAGS += --no-print-directory
 NATIVE := build/native
 WINDOWS := build/windows
 JOBS := $(shell nproc)
 
-.PHONY: all bootstrap native windows test unit e2e run bench clean
+SANITIZE := build/sanitize
+FUZZ := build/fuzz
+FUZZ_SECONDS := 60
+
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e run bench clean
 
 all: native windows
 
@@ -19,10 +24,34 @@ windows: bootstrap
 	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)
 
-test: unit e2e
+test: unit sanitize fuzz-smoke e2e
 
 unit: native
 	@ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
+
+# The unit tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: bootstrap
+	@cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DDROVU_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE) -j$(JOBS)
+	@ctest --test-dir $(SANITIZE) --output-on-failure -j$(JOBS)
+
+fuzz-build: bootstrap
+	@cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDROVU_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ) -j$(JOBS)
+
+# A few seconds per fuzz target, on the checked-in corpora.
+fuzz-smoke: fuzz-build
+	@tests/fuzz/run $(FUZZ) 3
+
+# make fuzz FUZZ_SECONDS=600 for a long run.
+fuzz: fuzz-build
+	@tests/fuzz/run $(FUZZ) $(FUZZ_SECONDS)
+
+# Memory checks of the unit tests. Valgrind computes long double with 64-bit
+# doubles, so the tests that compare extended-precision bits are left out.
+valgrind: native
+	@valgrind --error-exitcode=1 --leak-check=full -q $(NATIVE)/tests/unit/unit_tests \
+	    --gtest_brief=1 --gtest_filter='-RootFinder*:SolveDriver*:ExtSqrt*'
 
 e2e: native windows
 	@tests/e2e/run $(NATIVE) $(WINDOWS)

@@ -121,11 +121,7 @@ static ext choice_key(ext v)
     return std::isnan(v) ? HUGE_VALL : v;
 }
 
-// Of the j roots in the work arrays, the one with the smallest residual in
-// the pass's own polynomial P; ties keep the lower index. When no residual is
-// below the bound, the smallest one still wins (NaN last, the first on ties),
-// so every pass chooses a root.
-static int choose_best_root(const ext* p_re, const ext* p_im, int j)
+int choose_deflation_root(const long double* p_re, const long double* p_im, int j)
 {
     ext squares[kRows];
     for (int k = 0; k < j; ++k) {
@@ -169,7 +165,7 @@ static bool solve_with_deflation(UiHandle owner, int n, RootList& roots)
             }
             return true;
         }
-        int s = choose_best_root(p_re, p_im, j);
+        int s = choose_deflation_root(p_re, p_im, j);
         const ext z_re = ws.work_re[s], z_im = ws.work_im[s];
         ext q_re = p_re[0], q_im = p_im[0];
         ws.work_re[0] = q_re;
@@ -229,6 +225,14 @@ int solve_equation(UiHandle owner, int n)
     return 0;
 }
 
+// A residual beyond the doubles ends as an infinity or, once two infinities
+// meet, as NaN; both mean the figure overflowed, and the display shows them
+// so. Keeping one kind (infinity) spares every later reader the NaN case.
+static double overflow_as_infinity(double x)
+{
+    return std::isnan(x) ? HUGE_VAL : x;
+}
+
 void compute_residuals()
 {
     const int n = ws.degree;
@@ -251,7 +255,7 @@ void compute_residuals()
         }
         if (!(std::fabs(e_re) <= ws.base_tolerance) || !(std::fabs(e_im) <= ws.base_tolerance))
             ws.roots_accurate = 0;
-        ws.error_re[k] = e_re * ws.coef_scale;
-        ws.error_im[k] = e_im * ws.coef_scale;
+        ws.error_re[k] = overflow_as_infinity(e_re * ws.coef_scale);
+        ws.error_im[k] = overflow_as_infinity(e_im * ws.coef_scale);
     }
 }

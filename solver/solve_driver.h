@@ -31,6 +31,14 @@ int solve_equation(UiHandle owner, int n);
 // exceeds 1e-7 (or is not finite), else 1. Degree 1 and 2 give zeros.
 void compute_residuals();
 
+// In a deflation pass of degree j >= 3: of the j roots in ws.work_re/work_im
+// entries 0..j-1, the index of the one with the smallest squared residual in
+// the pass's polynomial p[0..j] (residual parts below 1e-300 count as 0);
+// ties keep the lower index. When no squared residual is below 1e300 the
+// smallest still wins (NaN counts as largest, the first on ties), so every
+// pass chooses a root.
+int choose_deflation_root(const long double* p_re, const long double* p_im, int j);
+
 void show_no_convergence(UiHandle owner);
 void show_too_large(UiHandle owner);
 void show_unexpected_error(UiHandle owner);

@@ -1,0 +1,70 @@
+// The solver on arbitrary accepted coefficient vectors of degree 1..29 under
+// all four keys: it ends within its step caps with a defined result, at most
+// one message, and finite roots and no NaN error figure on success.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/ui.h"
+#include "solver/solve_driver.h"
+#include "solver/workspace.h"
+
+static int messages;
+int ui_message_box(UiHandle, const char*, const char*, unsigned)
+{
+    ++messages;
+    return kIdOk;
+}
+void ui_set_cursor(int) {}
+
+// A coefficient part the Solve command lets through: 0, or a magnitude in
+// 1e-100..1e100, from two bytes of input.
+static double part_from(std::uint8_t a, std::uint8_t b)
+{
+    if (a % 5 == 0) return 0;
+    double exponent = (static_cast<int>(b) - 128) * (100.0 / 128.0);
+    double mantissa = 1 + (a % 9);
+    double v = std::pow(10.0, exponent) * mantissa;
+    v = std::fmin(std::fmax(v, 1e-100), 1e100);
+    return (a & 0x80) ? -v : v;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2) return 0;
+    const int n = 1 + data[0] % 29;
+    const int key = data[1] % 4;
+    if (size < 2 + 4u * (n + 1)) return 0;
+    reset_workspace();
+    ws.param_change = key & 1;
+    ws.deflation_mode = key >> 1;
+    ws.degree = n;
+    const std::uint8_t* p = data + 2;
+    for (int k = 0; k <= n; ++k, p += 4) {
+        ws.coef_re[k] = part_from(p[0], p[1]);
+        ws.coef_im[k] = part_from(p[2], p[3]);
+    }
+    if (ws.coef_re[0] == 0 && ws.coef_im[0] == 0) ws.coef_re[0] = 1;
+    if (ws.coef_re[n] == 0 && ws.coef_im[n] == 0) ws.coef_im[n] = 1;
+
+    messages = 0;
+    if (scale_coefficients() != SCALE_OK) std::abort();  // the checks make this impossible
+    n == ws.degree ? void() : std::abort();
+    for (int k = 0; k <= n; ++k) {
+        ws.root_re[k] = ws.coef_re[k];
+        ws.root_im[k] = ws.coef_im[k];
+    }
+    int result = solve_equation(nullptr, n);
+    if (result == 1) {
+        if (messages != 1) std::abort();
+        return 0;
+    }
+    if (result != 0 || messages != 0) std::abort();
+    compute_residuals();
+    for (int k = 0; k < n; ++k) {
+        if (!(std::fabs(ws.coef_re[k]) <= 1e300) || !(std::fabs(ws.coef_im[k]) <= 1e300)) std::abort();
+        if (std::isnan(ws.error_re[k]) || std::isnan(ws.error_im[k])) std::abort();
+    }
+    return 0;
+}
