@@ -1,0 +1,201 @@
+// The data file's record reader, byte by byte over a ByteSource.
+#include "files/data_parser.h"
+
+#include <cstring>
+
+#include "entry/number_test.h"
+
+namespace {
+
+constexpr int kScanLimit = 256;   // bytes one forward scan examines at most
+constexpr int kFieldBuffer = 258; // a field of at most 255 bytes and its NUL
+constexpr int kWindow = 4096;     // bytes read from the source in one piece
+
+// The scans step back and forth over a few hundred bytes at a time; a window
+// of the source keeps them from asking the file for every byte.
+struct Cursor {
+    const ByteSource* source;
+    long long start;
+    int filled;
+    char window[kWindow];
+};
+
+// The byte at pos, or -1 outside the data. Nothing outside 0..size-1 is
+// ever asked of the source.
+int byte_at(Cursor& cursor, long long pos)
+{
+    if (pos < 0 || pos >= cursor.source->size) return -1;
+    if (pos < cursor.start || pos >= cursor.start + cursor.filled) {
+        long long left = cursor.source->size - pos;
+        int want = left < kWindow ? static_cast<int>(left) : kWindow;
+        int got = cursor.source->read(cursor.source->context, pos, cursor.window, want);
+        cursor.start = pos;
+        cursor.filled = got < 0 ? 0 : (got > want ? want : got);
+        if (cursor.filled == 0) return -1;  // the file has shrunk under us
+    }
+    return static_cast<unsigned char>(cursor.window[pos - cursor.start]);
+}
+
+// Only the byte 0x20 counts as a space between the fields.
+long long skip_spaces(Cursor& cursor, long long pos)
+{
+    for (int i = 0; i < kScanLimit; ++i, ++pos)
+        if (byte_at(cursor, pos) != ' ') break;
+    return pos;
+}
+
+// Copies length (<= 255) bytes from pos into a NUL-terminated text. A NUL
+// byte inside the field would hide the rest of it from the number test, so
+// such a field is reported as not a number (false).
+bool copy_field(Cursor& cursor, long long pos, int length, char text[kFieldBuffer])
+{
+    for (int i = 0; i < length; ++i) {
+        int b = byte_at(cursor, pos + i);
+        if (b <= 0) return false;
+        text[i] = static_cast<char>(b);
+    }
+    text[length] = '\0';
+    return true;
+}
+
+bool is_white(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The text a field puts into the grid. The number test passes over leading
+// white space, so a field may begin with a TAB after the separator or with
+// the CR LF of a blank line before it; a one-line field would show those
+// bytes as garbage, and they do not change the value, so they are dropped
+// before the text is cut to what a field holds.
+void grid_text(const char* field, char out[kFieldTextSize])
+{
+    while (is_white(*field)) ++field;
+    int length = 0;
+    for (; length < kFieldTextSize - 1 && field[length]; ++length) out[length] = field[length];
+    out[length] = '\0';
+}
+
+enum class Record { Accepted, Rejected, Stop };
+
+// Reads the record that starts at pos. On Accepted or Rejected, *next is the
+// position after the line's LF. Both fields are read and tested even when the
+// first is not a number, so a rejected line is passed over as a whole.
+Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long long* next)
+{
+    char re[kFieldBuffer] = {}, im[kFieldBuffer] = {};
+
+    // Field 1 ends at a space, TAB or comma, even one lines further on: a
+    // line of one word swallows the next line this way.
+    const long long a = skip_spaces(cursor, pos);
+    int re_length = 0;
+    for (;; ++re_length) {
+        int b = re_length < kScanLimit ? byte_at(cursor, a + re_length) : -1;
+        if (b == ' ' || b == '\t' || b == ',') break;
+        if (b < 0) return Record::Stop;  // no separator within reach: no second field
+    }
+    if (re_length == 0) return Record::Stop;  // an empty first cell
+    const bool re_ok = copy_field(cursor, a, re_length, re) && number_test(re, nullptr);
+
+    // One comma or one TAB, with any spaces around it, or spaces alone.
+    long long b = skip_spaces(cursor, a + re_length);
+    int separator = byte_at(cursor, b);
+    if (separator == ',' || separator == '\t') b = skip_spaces(cursor, b + 1);
+
+    // Field 2 ends only at a CR, or at the end of the file.
+    int raw_length = 0;
+    for (;; ++raw_length) {
+        if (raw_length == kScanLimit) return Record::Stop;  // longer than 255 bytes
+        int c = byte_at(cursor, b + raw_length);
+        if (c == '\r' || c < 0) break;
+    }
+    int im_length = raw_length;
+    while (im_length > 0 && byte_at(cursor, b + im_length - 1) == ' ') --im_length;
+    if (im_length == 0) return Record::Stop;  // an empty imaginary part
+    const bool im_ok = copy_field(cursor, b, im_length, im) && number_test(im, nullptr);
+
+    const long long line_end = b + raw_length;
+    *next = line_end + kScanLimit;
+    for (int i = 0; i < kScanLimit; ++i) {
+        int c = byte_at(cursor, line_end + i);
+        if (c == '\n' || c < 0) {
+            *next = line_end + i + (c == '\n' ? 1 : 0);
+            break;
+        }
+    }
+
+    if (!re_ok || !im_ok) return Record::Rejected;
+    grid_text(re, out->re);
+    grid_text(im, out->im);
+    return Record::Accepted;
+}
+
+int read_memory(void* context, long long pos, char* buf, int count)
+{
+    const auto* bytes = static_cast<const char*>(context);
+    std::memcpy(buf, bytes + pos, static_cast<std::size_t>(count));
+    return count;
+}
+
+// Files beyond 2 GB must still be measured right.
+int seek(std::FILE* file, long long pos, int whence)
+{
+#ifdef _WIN32
+    return fseeko64(file, pos, whence);
+#else
+    return fseeko(file, static_cast<off_t>(pos), whence);
+#endif
+}
+
+long long tell(std::FILE* file)
+{
+#ifdef _WIN32
+    return ftello64(file);
+#else
+    return ftello(file);
+#endif
+}
+
+int read_file(void* context, long long pos, char* buf, int count)
+{
+    auto* file = static_cast<std::FILE*>(context);
+    if (seek(file, pos, SEEK_SET) != 0) return 0;
+    return static_cast<int>(std::fread(buf, 1, static_cast<std::size_t>(count), file));
+}
+
+}  // namespace
+
+ByteSource memory_byte_source(const char* bytes, std::size_t size)
+{
+    return {static_cast<long long>(size), read_memory, const_cast<char*>(bytes)};
+}
+
+bool file_byte_source(std::FILE* file, ByteSource* source)
+{
+    if (seek(file, 0, SEEK_END) != 0) return false;
+    long long size = tell(file);
+    if (size < 0 || seek(file, 0, SEEK_SET) != 0) return false;
+    *source = {size, read_file, file};
+    return true;
+}
+
+int parse_data_records(const ByteSource& source, CoefficientText records[kRows])
+{
+    Cursor cursor;
+    cursor.source = &source;
+    cursor.start = 0;
+    cursor.filled = 0;
+
+    int accepted = 0;
+    long long pos = 0;
+    while (source.size > 0 && accepted < kRows) {
+        long long next = 0;
+        Record record = read_record(cursor, pos, &records[accepted], &next);
+        if (record == Record::Stop) break;
+        if (record == Record::Accepted) ++accepted;
+        pos = next;
+        // A line needs at least three bytes, so a last byte alone starts nothing.
+        if (pos >= source.size - 1) break;
+    }
+    return accepted;
+}

@@ -1,0 +1,40 @@
+// The coefficient data file format: one coefficient per line, constant term
+// first, real and imaginary part separated by spaces, one comma or one TAB,
+// CR LF line ends. Turns a file's bytes into the texts of up to 30 rows.
+// Used by the Read Data command and by the batch tool.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+#include "solver/workspace.h"
+
+// The bytes of one data file. read copies up to count bytes starting at
+// offset pos (0 <= pos < size) into buf and returns how many it copied;
+// fewer than asked only at the end of the data (or when the file has shrunk).
+struct ByteSource {
+    long long size;
+    int (*read)(void* context, long long pos, char* buf, int count);
+    void* context;
+};
+
+// A source over bytes in memory (they must outlive the source).
+ByteSource memory_byte_source(const char* bytes, std::size_t size);
+
+// A source over a file opened for binary reading; its size is taken by
+// seeking to the end. False when the file cannot be measured.
+bool file_byte_source(std::FILE* file, ByteSource* source);
+
+// One accepted line: the texts of its real and imaginary part as they go into
+// the grid (leading white space taken off, then cut to 15 bytes).
+struct CoefficientText {
+    char re[kFieldTextSize];
+    char im[kFieldTextSize];
+};
+
+// Reads records from the start of source until 30 are accepted, the data
+// ends, or a line ends the reading (an empty or overlong field). Line m of
+// the accepted ones goes to records[m]; lines that do not hold two numbers
+// are passed over. Returns the number accepted, 0..kRows. Never touches a
+// byte at or after source.size.
+int parse_data_records(const ByteSource& source, CoefficientText records[kRows]);
