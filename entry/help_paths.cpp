@@ -10,8 +10,8 @@ static constexpr char kManualJa[] = "DROVU_J.PDF";
 static_assert(sizeof kManualEn == sizeof kManualJa, "both names fit the same room");
 
 // The length up to and including the last backslash, or 0 when there is
-// none. A double-byte character's second byte can be the backslash's byte, so the
-// characters are walked, not the bytes searched.
+// none. The second byte of a double-byte character can have the backslash's
+// value, so the characters are walked, not the bytes searched.
 static std::size_t directory_length(const char* path, bool (*is_lead_byte)(unsigned char c))
 {
     std::size_t end = 0;
