@@ -22,18 +22,6 @@ for f in "$program" "$drive"; do
 done
 scratch=$DROVU_SESSION_DIR/scratch
 raw=$DROVU_SESSION_DIR/raw
-
-# Windows draws the caption's buttons with its Marlett font. Debian's
-# fonts-wine (in the bootstrap) brings Wine's copy, but Wine here does not
-# look into its folder and writes letters on the buttons; so this one font
-# goes into the throwaway prefix, and every other glyph in the pictures stays
-# what the tests see.
-marlett=/usr/share/wine/fonts/marlett.ttf
-if [ -f "$marlett" ]; then
-  cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
-else
-  echo "screenshots: no $marlett (fonts-wine); the caption buttons will show letters" >&2
-fi
 mkdir -p "$scratch" "$raw"
 . "$root/tests/e2e/lib.sh"
 
