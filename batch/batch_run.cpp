@@ -1,0 +1,147 @@
+// Solving one data file, under one key or, with auto, under each key in turn.
+#include "batch/batch_run.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "batch/batch_texts.h"
+#include "batch/console_ui.h"
+#include "entry/run_solution.h"
+#include "files/data_parser.h"
+#include "files/file_texts.h"
+#include "files/report_format.h"
+#include "solver/workspace.h"
+
+// rounding_scale for E-4 .. E-8, as the settings dialog sets it.
+constexpr double kRoundingScales[] = {1000.0, 100.0, 10.0, 1.0, 0.1};
+
+enum class Outcome { Solved, Inaccurate, Refused, Failed };
+
+// One key tried, with what the Solve command said under it.
+struct Attempt {
+    BatchKey key;
+    Outcome outcome;
+    ConsoleLog log;
+};
+
+void print_note(const char* path, const char* text)
+{
+    std::fprintf(stderr, "%s: %s\n", path, text);
+}
+
+// Each message as its box showed it: caption and text. With auto, the key
+// it came under goes in front.
+static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
+{
+    char label[64] = "";
+    if (key) {
+        std::snprintf(label, sizeof label - 2, batch_text(BatchText::KeyLabel), key_name(*key));
+        std::strcat(label, ": ");
+    }
+    const int kept = log.message_count < kConsoleMessages ? log.message_count : kConsoleMessages;
+    for (int i = 0; i < kept; ++i)
+        std::fprintf(stderr, "%s: %s%s: %s\n", path, label, log.messages[i].caption, log.messages[i].text);
+}
+
+// A fresh window program in the input view, with the settings of the
+// command line.
+static void start_program(const BatchOptions& options, BatchKey key, int japanese)
+{
+    reset_workspace();
+    console_reset();
+    ws.ui_japanese = japanese;
+    ws.param_change = key_param_change(key);
+    ws.deflation_mode = key_deflation_mode(key);
+    if (options.rounding_digit != kNoRounding) {
+        ws.rounding_enabled = 1;
+        ws.rounding_digit = options.rounding_digit;
+        ws.rounding_scale = kRoundingScales[options.rounding_digit];
+    }
+    ws.display_mode = kModeInput;
+}
+
+static Outcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+                               BatchKey key, int japanese)
+{
+    start_program(options, key, japanese);
+    // Through the fields, as Read Data fills them, so the field filter runs
+    // on every text.
+    for (int m = 0; m < count; ++m) {
+        ui_set_text(ws.field_re[m], records[m].re);
+        ui_set_text(ws.field_im[m], records[m].im);
+    }
+    run_solution(ws.main_window);
+    if (ws.display_mode == kModeRoots) return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
+    return console_log().solving_started ? Outcome::Failed : Outcome::Refused;
+}
+
+// Reads the file's records as Read Data does; 0 after telling why not.
+static int read_records(const char* path, CoefficientText records[kRows])
+{
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) {
+        print_note(path, pick_text(file_text(FileText::FileMissing)));
+        return 0;
+    }
+    ByteSource source;
+    const int accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
+    std::fclose(file);
+    if (accepted == 0) {
+        const char* text = pick_text(file_text(FileText::NoData));
+        std::fprintf(stderr, "%s: %s: %s\n", path, pick_text(kCaptionError), text);
+    }
+    return accepted;
+}
+
+static char report[kReportCapacity];
+static char fallback_report[kReportCapacity];
+
+static int write_workspace_report(const char* path, char* bytes, BatchOutput* output)
+{
+    const int length = compose_report(ws, bytes, kReportCapacity);
+    if (length < 0) return kStatusNoSolution;  // no degree 1..29: cannot happen after a solve
+    write_report(output, path, bytes, length);
+    return kStatusSolved;
+}
+
+int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
+{
+    CoefficientText records[kRows];
+    const int count = read_records(path, records);
+    if (count == 0) return kStatusNoData;
+
+    const bool automatic = options.key == BatchKey::Auto;
+    const int keys = automatic ? kSolvingKeys : 1;
+    Attempt attempts[kSolvingKeys];
+    int tried = 0, chosen = -1, first_inaccurate = -1, fallback_length = -1;
+    for (; tried < keys && chosen < 0; ++tried) {
+        Attempt& a = attempts[tried];
+        a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
+        a.outcome = solve_under_key(records, count, options, a.key, japanese);
+        a.log = console_log();
+        // The checks come before the key matters: another key cannot help.
+        if (a.outcome == Outcome::Refused) {
+            print_messages(path, nullptr, a.log);
+            return kStatusRefused;
+        }
+        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) chosen = tried;
+        if (a.outcome == Outcome::Inaccurate && first_inaccurate < 0) {
+            first_inaccurate = tried;
+            fallback_length = compose_report(ws, fallback_report, kReportCapacity);
+        }
+    }
+    if (chosen < 0) chosen = first_inaccurate;
+
+    for (int i = 0; i < tried; ++i) print_messages(path, automatic ? &attempts[i].key : nullptr, attempts[i].log);
+    if (chosen < 0) return kStatusNoSolution;
+    if (automatic && tried > 1) {
+        char note[64];
+        std::snprintf(note, sizeof note, batch_text(BatchText::SolvedWithKey), key_name(attempts[chosen].key));
+        print_note(path, note);
+    }
+    if (chosen == tried - 1) return write_workspace_report(path, report, output);
+    // The first inaccurate solution, kept while later keys were tried.
+    if (fallback_length < 0) return kStatusNoSolution;
+    write_report(output, path, fallback_report, fallback_length);
+    return kStatusSolved;
+}
