@@ -27,6 +27,7 @@ struct Parsed {
     OptionError error;
     BatchOptions options;
     std::string offending;
+    std::string output;
     std::vector<std::string> files;
 };
 
@@ -37,8 +38,12 @@ Parsed parse(std::vector<std::string> list)
     const char* offending = nullptr;
     p.error = parse_options(args.argc(), args.argv.data(), &p.options, &offending);
     p.offending = offending ? offending : "";
+    p.output = p.options.output ? p.options.output : "";
     for (int i = 0; p.error == OptionError::None && i < p.options.file_count; ++i)
         p.files.emplace_back(p.options.files[i]);
+    // Both point into args, which ends here.
+    p.options.output = nullptr;
+    p.options.files = nullptr;
     return p;
 }
 
@@ -51,7 +56,7 @@ TEST(BatchOptions, DefaultsAreTheWindowsSettings)
     EXPECT_EQ(p.options.key, BatchKey::Standard);
     EXPECT_EQ(p.options.rounding_digit, kNoRounding);
     EXPECT_EQ(p.options.language, BatchLanguage::System);
-    EXPECT_EQ(p.options.output, nullptr);
+    EXPECT_EQ(p.output, "");
     EXPECT_FALSE(p.options.help);
     EXPECT_EQ(p.files, Files{"a.txt"});
 }
@@ -64,7 +69,7 @@ TEST(BatchOptions, OptionsAndFilesInAnyOrder)
     EXPECT_EQ(p.options.key, BatchKey::Deflation);
     EXPECT_EQ(p.options.rounding_digit, 4);
     EXPECT_EQ(p.options.language, BatchLanguage::Japanese);
-    EXPECT_STREQ(p.options.output, "out.txt");
+    EXPECT_EQ(p.output, "out.txt");
     EXPECT_EQ(p.files, (Files{"a.txt", "b.txt", "c.txt"}));
 }
 
