@@ -24,13 +24,19 @@ struct Attempt {
     ConsoleLog log;
 };
 
-void print_note(const char* path, const char* text)
+static void print_note(const char* path, const char* text)
 {
     std::fprintf(stderr, "%s: %s\n", path, text);
 }
 
-// Each message as its box showed it: caption and text. With auto, the key
-// it came under goes in front.
+// A message box of the window program, as "path: caption: text".
+static void print_box(const char* path, const char* label, const char* caption, const char* text)
+{
+    std::fprintf(stderr, "%s: %s%s: %s\n", path, label, caption, text);
+}
+
+// Each message as its box showed it. With auto, the key it came under goes
+// in front.
 static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
 {
     char label[64] = "";
@@ -39,8 +45,7 @@ static void print_messages(const char* path, const BatchKey* key, const ConsoleL
         std::strcat(label, ": ");
     }
     const int kept = log.message_count < kConsoleMessages ? log.message_count : kConsoleMessages;
-    for (int i = 0; i < kept; ++i)
-        std::fprintf(stderr, "%s: %s%s: %s\n", path, label, log.messages[i].caption, log.messages[i].text);
+    for (int i = 0; i < kept; ++i) print_box(path, label, log.messages[i].caption, log.messages[i].text);
 }
 
 // A fresh window program in the input view, with the settings of the
@@ -80,28 +85,31 @@ static int read_records(const char* path, CoefficientText records[kRows])
 {
     std::FILE* file = std::fopen(path, "rb");
     if (!file) {
-        print_note(path, pick_text(file_text(FileText::FileMissing)));
+        print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::FileMissing)));
         return 0;
     }
     ByteSource source;
     const int accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
     std::fclose(file);
-    if (accepted == 0) {
-        const char* text = pick_text(file_text(FileText::NoData));
-        std::fprintf(stderr, "%s: %s: %s\n", path, pick_text(kCaptionError), text);
-    }
+    if (accepted == 0) print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::NoData)));
     return accepted;
 }
 
+// The report of the solution used, and of the first inaccurate one that
+// auto keeps while it tries the later keys.
 static char report[kReportCapacity];
 static char fallback_report[kReportCapacity];
 
-static int write_workspace_report(const char* path, char* bytes, BatchOutput* output)
+// What the user reads on standard error: every message under every key
+// tried and, when auto went past the first key, the key it used.
+static void tell(const char* path, bool automatic, const Attempt* attempts, int tried, int used)
 {
-    const int length = compose_report(ws, bytes, kReportCapacity);
-    if (length < 0) return kStatusNoSolution;  // no degree 1..29: cannot happen after a solve
-    write_report(output, path, bytes, length);
-    return kStatusSolved;
+    for (int i = 0; i < tried; ++i) print_messages(path, automatic ? &attempts[i].key : nullptr, attempts[i].log);
+    if (automatic && tried > 1 && used >= 0) {
+        char note[64];
+        std::snprintf(note, sizeof note, batch_text(BatchText::SolvedWithKey), key_name(attempts[used].key));
+        print_note(path, note);
+    }
 }
 
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
@@ -113,8 +121,8 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     const bool automatic = options.key == BatchKey::Auto;
     const int keys = automatic ? kSolvingKeys : 1;
     Attempt attempts[kSolvingKeys];
-    int tried = 0, chosen = -1, first_inaccurate = -1, fallback_length = -1;
-    for (; tried < keys && chosen < 0; ++tried) {
+    int tried = 0, chosen = -1, fallback = -1, length = -1, fallback_length = -1;
+    while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
         a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
         a.outcome = solve_under_key(records, count, options, a.key, japanese);
@@ -124,24 +132,24 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
             print_messages(path, nullptr, a.log);
             return kStatusRefused;
         }
-        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) chosen = tried;
-        if (a.outcome == Outcome::Inaccurate && first_inaccurate < 0) {
-            first_inaccurate = tried;
+        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
+            chosen = tried;
+            length = compose_report(ws, report, kReportCapacity);
+        } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
+            fallback = tried;
             fallback_length = compose_report(ws, fallback_report, kReportCapacity);
         }
+        ++tried;
     }
-    if (chosen < 0) chosen = first_inaccurate;
-
-    for (int i = 0; i < tried; ++i) print_messages(path, automatic ? &attempts[i].key : nullptr, attempts[i].log);
-    if (chosen < 0) return kStatusNoSolution;
-    if (automatic && tried > 1) {
-        char note[64];
-        std::snprintf(note, sizeof note, batch_text(BatchText::SolvedWithKey), key_name(attempts[chosen].key));
-        print_note(path, note);
+    const char* bytes = report;
+    if (chosen < 0) {
+        chosen = fallback;
+        bytes = fallback_report;
+        length = fallback_length;
     }
-    if (chosen == tried - 1) return write_workspace_report(path, report, output);
-    // The first inaccurate solution, kept while later keys were tried.
-    if (fallback_length < 0) return kStatusNoSolution;
-    write_report(output, path, fallback_report, fallback_length);
+    tell(path, automatic, attempts, tried, chosen);
+    // A solved equation always has a degree of 1..29, so its report fits.
+    if (chosen < 0 || length < 0) return kStatusNoSolution;
+    write_report(output, path, bytes, length);
     return kStatusSolved;
 }

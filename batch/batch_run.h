@@ -19,6 +19,3 @@ enum BatchStatus : int {
 // language japanese (0 or 1) selects, writes its report to output and its
 // messages to standard error ("path: caption: text"). Returns its status.
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output);
-
-// Prints "path: " and a message of the tool's own to standard error.
-void print_note(const char* path, const char* text);
