@@ -8,7 +8,7 @@ SANITIZE := build/sanitize
 FUZZ := build/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e run bench clean
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e run screenshots bench clean
 
 all: native windows
 
@@ -58,6 +58,11 @@ e2e: native windows
 
 run: windows
 	@tools/run-program $(WINDOWS)
+
+# The splash, a typed equation, its roots and error figures, in English and
+# Japanese, as PNG files in build/screenshots/.
+screenshots: windows
+	@DROVU_PRIVATE_DISPLAY=1 tools/wine-session tests/e2e/screenshots $(WINDOWS) build/screenshots
 
 bench: native windows
 	@tests/bench/run $(NATIVE) $(WINDOWS)
