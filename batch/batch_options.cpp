@@ -10,16 +10,6 @@ const char* key_name(BatchKey key)
     return kKeyNames[static_cast<int>(key)];
 }
 
-int key_param_change(BatchKey key)
-{
-    return key == BatchKey::Param || key == BatchKey::ParamDeflation ? 1 : 0;
-}
-
-int key_deflation_mode(BatchKey key)
-{
-    return key == BatchKey::Deflation || key == BatchKey::ParamDeflation ? 1 : 0;
-}
-
 static bool parse_key(const char* value, BatchKey* key)
 {
     for (int k = 0; k <= static_cast<int>(BatchKey::Auto); ++k) {

@@ -2,8 +2,8 @@
 // the window's defaults, and the data files to solve.
 #pragma once
 
-// The keys to solution in the order auto tries them; the first four match
-// the settings dialog's list.
+// The keys to solution in the order auto tries them; the first four are
+// the settings dialog's list of methods, in its order (select_method).
 enum class BatchKey { Standard, Param, Deflation, ParamDeflation, Auto };
 constexpr int kSolvingKeys = 4;
 
@@ -34,7 +34,3 @@ OptionError parse_options(int argc, char** argv, BatchOptions* options, const ch
 
 // "standard", "param", "deflation", "param-deflation", "auto".
 const char* key_name(BatchKey key);
-
-// The window's flags for one of the four solving keys.
-int key_param_change(BatchKey key);
-int key_deflation_mode(BatchKey key);

@@ -7,13 +7,13 @@
 #include "batch/batch_texts.h"
 #include "batch/console_ui.h"
 #include "entry/run_solution.h"
+#include "entry/settings_logic.h"
 #include "files/data_parser.h"
 #include "files/file_texts.h"
 #include "files/report_format.h"
 #include "solver/workspace.h"
 
-// rounding_scale for E-4 .. E-8, as the settings dialog sets it.
-constexpr double kRoundingScales[] = {1000.0, 100.0, 10.0, 1.0, 0.1};
+static_assert(kSolvingKeys == kMethodCount, "auto tries every method of the settings dialog");
 
 enum class Outcome { Solved, Inaccurate, Refused, Failed };
 
@@ -55,12 +55,11 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     reset_workspace();
     console_reset();
     ws.ui_japanese = japanese;
-    ws.param_change = key_param_change(key);
-    ws.deflation_mode = key_deflation_mode(key);
+    // As the settings dialog sets them: the keys are its list of methods.
+    select_method(static_cast<int>(key));
     if (options.rounding_digit != kNoRounding) {
         ws.rounding_enabled = 1;
-        ws.rounding_digit = options.rounding_digit;
-        ws.rounding_scale = kRoundingScales[options.rounding_digit];
+        select_digit(options.rounding_digit);
     }
     ws.display_mode = kModeInput;
 }
