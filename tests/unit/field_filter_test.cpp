@@ -22,33 +22,28 @@ void start(int mode)
 
 }  // namespace
 
+// Typed text loses each character that leaves no number; pasted text loses
+// its end one character at a time until a number is left.
 TEST(FieldFilter, TakesBackCharactersUntilANumberIsLeft)
 {
-    const struct { const char* typed; const char* left; int removals; } cases[] = {
-        {"-.5", "-.5", 0}, {"1x", "1", 1}, {"1e-5", "1e-5", 0}, {"1ee", "1e", 1}, {"+", "", 1},
-        {"..", ".", 1}, {"-x", "-", 1}, {"1e301", "1e30", 1}, {" ", "", 1}, {"1.5.", "1.5", 1},
+    const struct { int field; const char* text; bool pasted; const char* left; int removals; } cases[] = {
+        {101, "-.5", false, "-.5", 0}, {101, "1x", false, "1", 1},    {101, "1e-5", false, "1e-5", 0},
+        {101, "1ee", false, "1e", 1},  {101, "+", false, "", 1},      {101, "..", false, ".", 1},
+        {101, "-x", false, "-", 1},    {101, "1e301", false, "1e30", 1}, {101, " ", false, "", 1},
+        {101, "1.5.", false, "1.5", 1}, {135, "12a34", true, "12", 3}, {103, "+5", true, "+5", 0},
     };
     for (const auto& c : cases) {
         start(kModeInput);
-        fake_type(101, c.typed);
-        EXPECT_EQ(fake_field(101), c.left) << c.typed;
-        EXPECT_EQ(fake.sleeps, std::vector<unsigned>(c.removals, 50)) << c.typed;
-        EXPECT_EQ(fake.select_alls, std::vector<int>(c.removals, 101)) << c.typed;
+        if (c.pasted)
+            ui_set_text(c.field < 131 ? ws.field_re[c.field - 101] : ws.field_im[c.field - 131], c.text);
+        else
+            fake_type(c.field, c.text);
+        EXPECT_EQ(fake_field(c.field), c.left) << c.text;
+        EXPECT_EQ(fake.sleeps, std::vector<unsigned>(c.removals, 50)) << c.text;
+        EXPECT_EQ(fake.select_alls, std::vector<int>(c.removals, c.field)) << c.text;
+        EXPECT_EQ(ws.active_re_row, c.field < 131 ? c.field - 101 : -1) << c.text;
+        EXPECT_EQ(ws.active_im_row, c.field < 131 ? -1 : c.field - 131) << c.text;
     }
-}
-
-TEST(FieldFilter, PastedTextLosesItsEndOneCharacterAtATime)
-{
-    start(kModeInput);
-    ui_set_text(ws.field_im[4], "12a34");
-    EXPECT_EQ(fake_field(135), "12");
-    EXPECT_EQ(fake.sleeps.size(), 3u);
-    EXPECT_EQ(ws.active_re_row, -1);
-    EXPECT_EQ(ws.active_im_row, 4);
-    ui_set_text(ws.field_re[2], "+5");
-    EXPECT_EQ(fake_field(103), "+5");
-    EXPECT_EQ(ws.active_re_row, 2);
-    EXPECT_EQ(ws.active_im_row, -1);
 }
 
 TEST(ResultGuard, PutsShownResultsBack)

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,31 +13,25 @@
 
 namespace {
 
-void set(char (&slot)[kTextSize], const char* text)
-{
-    std::strcpy(slot, text);
-}
-
-// The worked equation: X^0 '1','0'; X^1 '-2.5','-1'; X^2 '1','0.5'.
+// The worked equation (constant term first) with its roots and error figures.
 void load_example()
 {
     reset_workspace();
     ws.degree = 2;
     ws.roots_accurate = 1;
-    set(ws.coef_text_re[0], "1");
-    set(ws.coef_text_im[0], "0");
-    set(ws.coef_text_re[1], "-2.5");
-    set(ws.coef_text_im[1], "-1");
-    set(ws.coef_text_re[2], "1");
-    set(ws.coef_text_im[2], "0.5");
-    set(ws.root_text_re[0], " 1.2345678e+00");
-    set(ws.root_text_im[0], "-2.5000000e-01");
-    set(ws.root_text_re[1], "-3.0000000e+00");
-    set(ws.root_text_im[1], " 0");
-    set(ws.error_text_re[0], " 0");
-    set(ws.error_text_im[0], "-1.0000000e-17");
-    set(ws.error_text_re[1], " 2.5000000e-16");
-    set(ws.error_text_im[1], " 0");
+    const char* coefficients[3][2] = {{"1", "0"}, {"-2.5", "-1"}, {"1", "0.5"}};
+    const char* results[2][4] = {{" 1.2345678e+00", "-2.5000000e-01", " 0", "-1.0000000e-17"},
+                                 {"-3.0000000e+00", " 0", " 2.5000000e-16", " 0"}};  // root, error
+    for (int j = 0; j < 3; ++j) {
+        std::strcpy(ws.coef_text_re[j], coefficients[j][0]);
+        std::strcpy(ws.coef_text_im[j], coefficients[j][1]);
+    }
+    for (int k = 0; k < 2; ++k) {
+        std::strcpy(ws.root_text_re[k], results[k][0]);
+        std::strcpy(ws.root_text_im[k], results[k][1]);
+        std::strcpy(ws.error_text_re[k], results[k][2]);
+        std::strcpy(ws.error_text_im[k], results[k][3]);
+    }
 }
 
 std::string report()
@@ -63,11 +56,12 @@ std::vector<std::string> lines_of(const std::string& bytes)
 
 }  // namespace
 
+// The worked example byte for byte under each method's title; with large
+// errors the closing note follows, in code page 932 for a Japanese interface
+// whatever the machine that runs the tests, the rest staying English.
 TEST(ReportFormat, TheWorkedExampleByteForByte)
 {
-    load_example();
-    const std::string expected =
-        "    DROVU [Solution by standard method]\r\n"
+    const std::string body =
         "\r\n"
         "    COEFFICIENTS\r\n"
         "      Term  Re                Im\r\n"
@@ -84,26 +78,33 @@ TEST(ReportFormat, TheWorkedExampleByteForByte)
         "            Re                Im\r\n"
         "      X(1)   0                -1.0000000e-17\r\n"
         "      X(2)   2.5000000e-16     0\r\n";
-    EXPECT_EQ(report(), expected);
-}
-
-TEST(ReportFormat, EachMethodHasItsTitle)
-{
-    const struct {
-        int param_change, deflation_mode;
-        const char* title;
-    } methods[] = {
-        {0, 0, "    DROVU [Solution by standard method]"},
-        {1, 0, "    DROVU [Solution by parameter change (X -> 1/Y) method]"},
-        {0, 1, "    DROVU [Solution by deflation method]"},
-        {1, 1, "    DROVU [Solution by parameter change + deflation method]"},
+    const struct { int param_change, deflation_mode; const char* title; } methods[] = {
+        {0, 0, "    DROVU [Solution by standard method]\r\n"},
+        {1, 0, "    DROVU [Solution by parameter change (X -> 1/Y) method]\r\n"},
+        {0, 1, "    DROVU [Solution by deflation method]\r\n"},
+        {1, 1, "    DROVU [Solution by parameter change + deflation method]\r\n"},
     };
     for (const auto& method : methods) {
         load_example();
         ws.param_change = method.param_change;
         ws.deflation_mode = method.deflation_mode;
-        EXPECT_EQ(lines_of(report())[0], method.title);
+        EXPECT_EQ(report(), method.title + body);
     }
+
+    load_example();
+    ws.roots_accurate = 0;
+    const std::string standard = methods[0].title + body;
+    EXPECT_EQ(report(), standard + "\r\nNote: SOLUTION may not be proper, because of large ERROR(s).\r\n");
+    ws.ui_japanese = 1;
+    EXPECT_EQ(report(), standard +
+                            "\r\n\x92\x8d: \x89\xf0\x82\xcc\x8c\xeb\x8d\xb7\x82\xaa\x91\xe5\x82\xab\x82\xa2"
+                            "\x82\xcc\x82\xc5\x81" "A\x90\xb3\x82\xb5\x82\xad\x82\xc8\x82\xa2\x89\xf0\x82\xc6"
+                            "\x8e" "v\x82\xed\x82\xea\x82\xdc\x82\xb7.\r\n");
+
+    // Nothing in a report looks like data: reading one back loads nothing.
+    const std::string bytes = report();
+    CoefficientText records[kRows];
+    EXPECT_EQ(parse_data_records(memory_byte_source(bytes.data(), bytes.size()), records), 0);
 }
 
 // The signs stay under "Re" and "Im" from X^0 to X^29, whatever the width
@@ -115,21 +116,17 @@ TEST(ReportFormat, SignsInColumnsTwelveAndThirty)
     ws.roots_accurate = 1;
     const char* coefficients[] = {"2.5", "-2.5", "0", "-1.234567890123", "123456789012345"};
     for (int j = 0; j <= 29; ++j) {
-        set(ws.coef_text_re[j], coefficients[j % 5]);
-        set(ws.coef_text_im[j], coefficients[(j + 1) % 5]);
+        std::strcpy(ws.coef_text_re[j], coefficients[j % 5]);
+        std::strcpy(ws.coef_text_im[j], coefficients[(j + 1) % 5]);
     }
     for (int k = 0; k < 29; ++k) {
-        set(ws.root_text_re[k], k % 2 ? " 1.0000000e+00" : "-1.0000000e+00");
-        set(ws.root_text_im[k], k % 3 ? " 0" : "-2.2500000e-03");
-        set(ws.error_text_re[k], k % 2 ? "-3.0000000e-15" : " 0");
-        set(ws.error_text_im[k], " 4.0000000e-16");
+        std::strcpy(ws.root_text_re[k], k % 2 ? " 1.0000000e+00" : "-1.0000000e+00");
+        std::strcpy(ws.root_text_im[k], k % 3 ? " 0" : "-2.2500000e-03");
+        std::strcpy(ws.error_text_re[k], k % 2 ? "-3.0000000e-15" : " 0");
+        std::strcpy(ws.error_text_im[k], " 4.0000000e-16");
     }
     std::vector<std::string> lines = lines_of(report());
     ASSERT_EQ(lines.size(), 4u + 30 + 3 + 29 + 3 + 29);
-    EXPECT_EQ(lines[4 + 9].substr(0, 13), "      X^9    ");
-    EXPECT_EQ(lines[4 + 10].substr(0, 13), "      X^10   ");
-    EXPECT_EQ(lines[37 + 8].substr(0, 12), "      X(9)  ");
-    EXPECT_EQ(lines[37 + 9].substr(0, 12), "      X(10) ");
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (line.compare(0, 8, "      X^") != 0 && line.compare(0, 8, "      X(") != 0) continue;
@@ -140,26 +137,7 @@ TEST(ReportFormat, SignsInColumnsTwelveAndThirty)
         EXPECT_TRUE(line[30] == ' ' || line[30] == '-') << line;
         EXPECT_NE(line[31], ' ') << line;
     }
-    EXPECT_EQ(lines[4 + 1], "      X^1   -2.5               0");
     EXPECT_EQ(lines[4 + 4], "      X^4    123456789012345   2.5");
-}
-
-TEST(ReportFormat, TheClosingNoteOnlyForLargeErrors)
-{
-    load_example();
-    const std::string accurate = report();
-    EXPECT_EQ(accurate.substr(accurate.size() - 21), "2.5000000e-16     0\r\n");
-
-    ws.roots_accurate = 0;
-    EXPECT_EQ(report(), accurate + "\r\nNote: SOLUTION may not be proper, because of large ERROR(s).\r\n");
-
-    // In code page 932, whatever the interface language of the machine
-    // that runs the tests; the rest of the report stays English.
-    ws.ui_japanese = 1;
-    EXPECT_EQ(report(), accurate +
-                            "\r\n\x92\x8d: \x89\xf0\x82\xcc\x8c\xeb\x8d\xb7\x82\xaa\x91\xe5\x82\xab\x82\xa2"
-                            "\x82\xcc\x82\xc5\x81" "A\x90\xb3\x82\xb5\x82\xad\x82\xc8\x82\xa2\x89\xf0\x82\xc6"
-                            "\x8e" "v\x82\xed\x82\xea\x82\xdc\x82\xb7.\r\n");
 }
 
 TEST(ReportFormat, DegreeOneAndTheLimits)
@@ -183,16 +161,6 @@ TEST(ReportFormat, DegreeOneAndTheLimits)
     for (int i = 0; i < kTextSlots; ++i)
         for (auto* slot : {ws.coef_text_re, ws.coef_text_im, ws.root_text_re, ws.root_text_im,
                            ws.error_text_re, ws.error_text_im})
-            set(slot[i], "-1.23456789012345");
+            std::strcpy(slot[i], "-1.23456789012345");
     EXPECT_GT(compose_report(ws, bytes, kReportCapacity), 4000);
-}
-
-// Nothing in a report looks like data: reading one back loads nothing.
-TEST(ReportFormat, AReportReadBackHoldsNoData)
-{
-    load_example();
-    ws.roots_accurate = 0;
-    std::string bytes = report();
-    CoefficientText records[kRows];
-    EXPECT_EQ(parse_data_records(memory_byte_source(bytes.data(), bytes.size()), records), 0);
 }

@@ -36,18 +36,11 @@ protected:
     static void solved(int n)
     {
         ws.degree = n;
-        ws.display_mode = kModeRoots;
         ws.roots_accurate = 1;
-        for (int j = 0; j <= n; ++j) {
-            std::snprintf(ws.coef_text_re[j], kTextSize, "%d", j + 1);
-            std::strcpy(ws.coef_text_im[j], "0");
-        }
-        for (int k = 0; k < n; ++k) {
-            std::strcpy(ws.root_text_re[k], "-1.0000000e+00");
-            std::strcpy(ws.root_text_im[k], " 0");
-            std::strcpy(ws.error_text_re[k], " 0");
-            std::strcpy(ws.error_text_im[k], " 0");
-        }
+        for (int k = 0; k <= n; ++k)
+            for (auto* column : {ws.coef_text_re, ws.coef_text_im, ws.root_text_re, ws.root_text_im,
+                                 ws.error_text_re, ws.error_text_im})
+                std::snprintf(column[k], kTextSize, "%d", k + 1);
     }
 
     std::string path(const std::string& name) const { return std::string(dir_) + "/" + name; }
@@ -65,13 +58,10 @@ protected:
 
     std::string contents(const std::string& name) const
     {
-        std::string bytes;
-        if (std::FILE* file = std::fopen(path(name).c_str(), "rb")) {
-            char buf[4096];
-            std::size_t got;
-            while ((got = std::fread(buf, 1, sizeof buf, file)) > 0) bytes.append(buf, got);
-            std::fclose(file);
-        }
+        std::string bytes(20000, '\0');
+        std::FILE* file = std::fopen(path(name).c_str(), "rb");
+        bytes.resize(file ? std::fread(&bytes[0], 1, bytes.size(), file) : 0);
+        if (file) std::fclose(file);
         return bytes;
     }
 
@@ -116,10 +106,10 @@ const char kCannotCreate[] = "Unable to create an assigned file to save data.";
 
 }  // namespace
 
-TEST_F(SaveData, TheDialogAsksForATextFile)
+TEST_F(SaveData, TheDialogItsCancelAndItsFailure)
 {
     std::strcpy(ws.file_name, "C:\\old.txt");
-    save_results_report(ws.main_window);
+    save_results_report(ws.main_window);  // no answer scripted: cancel
     ASSERT_EQ(fake.dialog_requests.size(), 1u);
     const FileDialogRequest& request = fake.dialog_requests[0];
     EXPECT_EQ(request.owner, ws.main_window);
@@ -130,21 +120,10 @@ TEST_F(SaveData, TheDialogAsksForATextFile)
     EXPECT_EQ(request.file_name, ws.file_name);
     EXPECT_EQ(request.file_name_size, 258);
     EXPECT_EQ(ws.file_name[0], '\0');
-
-    ws.ui_japanese = 1;
-    save_results_report(ws.main_window);
-    EXPECT_EQ(fake.dialog_titles[1], "保存するファイル名の選択");
-}
-
-TEST_F(SaveData, CancelAndDialogFailure)
-{
-    save_results_report(ws.main_window);
     EXPECT_TRUE(fake.message_boxes.empty());
     ASSERT_EQ(fake.repaints.size(), 1u);
-    EXPECT_EQ(fake.repaints[0].left, 111);
-    EXPECT_EQ(fake.repaints[0].top, 0);
-    EXPECT_EQ(fake.repaints[0].right, 143);
-    EXPECT_EQ(fake.repaints[0].bottom, 20);
+    const FakeRepaint& r = fake.repaints[0];
+    EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}), (std::vector<int>{111, 0, 143, 20}));
     EXPECT_TRUE(fake.drive_queries.empty());
 
     fake.dialog_error = 0xFFFF;
@@ -153,11 +132,13 @@ TEST_F(SaveData, CancelAndDialogFailure)
     fake.message_boxes.clear();
     ws.ui_japanese = 1;
     save_results_report(ws.main_window);
+    EXPECT_EQ(fake.dialog_titles[2], "保存するファイル名の選択");
     expect_message("GetSaveFileName エラー 0xffff", "エラー", kMbOk | kMbIconError);
 }
 
-// Drive first, then space, then the name: each refusal is the first that
-// applies, and none of them creates a file.
+// Drive first, then space, then the name, then the writing: each refusal is
+// the first that applies, and none of them creates a file or costs the user
+// the file that was there.
 TEST_F(SaveData, RefusalsInTheirOrder)
 {
     const struct {
@@ -165,6 +146,7 @@ TEST_F(SaveData, RefusalsInTheirOrder)
         std::uint64_t free_bytes;
         const char* name;
         const char* message;  // null: saved
+        bool replace_fails = false;
     } cases[] = {
         {kDriveRemote, 0, "x.xls", kRemote},
         {kDriveCdrom, 0, "x.xls", kRemote},
@@ -174,94 +156,63 @@ TEST_F(SaveData, RefusalsInTheirOrder)
         {kDriveRemovable, 5000, "x.xls", kNotTxt},
         {kDriveRamdisk, 5000, "x.xls", kNotTxt},
         {kDriveFixed, 5000, "x.txt", nullptr},
+        {kDriveFixed, 5000, "result.TXT", nullptr},
+        {kDriveFixed, 5000, "RESULT.Txt", nullptr},
+        {kDriveFixed, 5000, "result.text", kNotTxt},
+        {kDriveFixed, 5000, "resulttxt", kNotTxt},
+        {kDriveFixed, 5000, "txt", kNotTxt},
+        {kDriveFixed, 5000, "old.txt", kCannotCreate, true},
+        {kDriveFixed, 5000, "no such folder/old.txt", kCannotCreate},
     };
+    put_file("old.txt", "the old report\r\n");
     for (const auto& c : cases) {
         fake.drive_type = c.drive;
         fake.free_bytes = c.free_bytes;
+        fake.replace_fails = c.replace_fails;
         fake.drive_queries.clear();
+        const std::size_t files_before = files_in_dir().size();
         save_as(path(c.name));
         ASSERT_EQ(fake.drive_queries.size(), 1u);
         EXPECT_EQ(fake.drive_queries[0], std::string(dir_).substr(0, 3));
         if (c.message) {
-            const bool warning = c.message != kNotTxt;
-            expect_message(c.message, warning ? "Warning" : "Error", kMbOk | kMbIconExclamation);
-            EXPECT_TRUE(files_in_dir().empty()) << c.message;
+            const bool warning = c.message == kRemote || c.message == kNoSpace;
+            expect_message(c.message, warning ? "Warning" : "Error",
+                           kMbOk | (c.message == kCannotCreate ? kMbIconError : kMbIconExclamation));
+            EXPECT_EQ(files_in_dir().size(), files_before) << c.name;
         } else {
-            EXPECT_TRUE(fake.message_boxes.empty());
-            EXPECT_EQ(contents(c.name), expected_report());
+            EXPECT_TRUE(fake.message_boxes.empty()) << c.name;
+            EXPECT_EQ(contents(c.name), expected_report()) << c.name;
         }
+        EXPECT_EQ(contents("old.txt"), "the old report\r\n") << c.name;
     }
+    ws.ui_japanese = 1;
+    fake.replace_fails = true;
+    save_as(path("old.txt"));
+    expect_message("データ保存用ファイルを作成できません.", "エラー", kMbOk | kMbIconError);
     fake.free_bytes_known = false;
     save_as(path("y.txt"));
-    expect_message(kNoSpace, "Warning", kMbOk | kMbIconExclamation);
-}
+    expect_message("ディスクの空容量が不足です.", "警告", kMbOk | kMbIconExclamation);
 
-TEST_F(SaveData, TheRootPathIsTheNamesFirstThreeBytes)
-{
+    // The drive is asked about by the name's first three bytes.
     fake.drive_type = kDriveRemote;
+    fake.drive_queries.clear();
     save_as("C:\\reports\\result.txt");
     save_as("\\\\server\\share\\result.txt");
-    ASSERT_EQ(fake.drive_queries.size(), 2u);
-    EXPECT_EQ(fake.drive_queries[0], "C:\\");
-    EXPECT_EQ(fake.drive_queries[1], "\\\\s");
+    EXPECT_EQ(fake.drive_queries, (std::vector<std::string>{"C:\\", "\\\\s"}));
 }
 
-TEST_F(SaveData, OnlyNamesEndingInTxt)
-{
-    for (const char* name : {"result.TXT", "result.txt", "RESULT.Txt"}) {
-        save_as(path(name));
-        EXPECT_TRUE(fake.message_boxes.empty()) << name;
-        EXPECT_EQ(contents(name), expected_report()) << name;
-    }
-    for (const char* name : {"result.text", "result.xls", "resulttxt", "txt"}) {
-        save_as(path(name));
-        expect_message(kNotTxt, "Error", kMbOk | kMbIconExclamation);
-    }
-    EXPECT_EQ(files_in_dir().size(), 3u);
-    EXPECT_FALSE(has_txt_extension(".tx"));
-    EXPECT_TRUE(has_txt_extension(".tXt"));
-}
-
-TEST_F(SaveData, SavingAgainReplacesTheReport)
+// Saving again replaces the report whole, and a file that happens to have
+// the name of the unfinished report survives.
+TEST_F(SaveData, SavingAgainReplacesTheReportAndNothingElse)
 {
     put_file("result.txt", std::string(10000, 'x'));  // longer than any report
+    put_file("result.txt.~0", "mine\r\n");
     save_as(path("result.txt"));
+    EXPECT_TRUE(fake.message_boxes.empty());
     EXPECT_EQ(contents("result.txt"), expected_report());
     solved(3);
     save_as(path("result.txt"));
     EXPECT_EQ(contents("result.txt"), expected_report());
-    EXPECT_EQ(files_in_dir(), std::vector<std::string>{"result.txt"});
-}
-
-// A report that cannot be put in place must neither claim success nor cost
-// the user the file that was there.
-TEST_F(SaveData, AFailedWriteKeepsTheOldFile)
-{
-    put_file("result.txt", "the old report\r\n");
-    fake.replace_fails = true;
-    save_as(path("result.txt"));
-    expect_message(kCannotCreate, "Error", kMbOk | kMbIconError);
-    EXPECT_EQ(contents("result.txt"), "the old report\r\n");
-    EXPECT_EQ(files_in_dir(), std::vector<std::string>{"result.txt"});
-
-    fake.replace_fails = false;
-    save_as(path("no such folder/result.txt"));
-    expect_message(kCannotCreate, "Error", kMbOk | kMbIconError);
-    EXPECT_EQ(files_in_dir(), std::vector<std::string>{"result.txt"});
-
-    ws.ui_japanese = 1;
-    fake.replace_fails = true;
-    save_as(path("result.txt"));
-    expect_message("データ保存用ファイルを作成できません.", "エラー", kMbOk | kMbIconError);
-}
-
-// A file that happens to have the name of the unfinished report survives.
-TEST_F(SaveData, ANeighbourWithTheTemporaryNameSurvives)
-{
-    put_file("result.txt.~0", "mine\r\n");
-    save_as(path("result.txt"));
-    EXPECT_TRUE(fake.message_boxes.empty());
     EXPECT_EQ(contents("result.txt.~0"), "mine\r\n");
-    EXPECT_EQ(contents("result.txt"), expected_report());
     EXPECT_EQ(files_in_dir().size(), 2u);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <complex>
@@ -56,72 +57,54 @@ TEST(ExtSqrt, FollowsItsIteration)
 
 TEST(RootFinder, LinearAndQuadraticFormulas)
 {
+    const struct { std::vector<cext> a; cext last, first; } cases[] = {  // entries n - 1 and 0
+        {{2, 4}, -2, -2},
+        {{1, 2, 5}, cext(-1, 2), cext(-1, -2)},                      // discriminant -16, s = 4i
+        {{1, -2, 1}, 1, 1},                                          // discriminant 0
+        {{1, 0, cext(0, 0.5L)}, cext(0.5L, -0.5L), cext(-0.5L, 0.5L)},  // discriminant -2i, s = 1 - i
+    };
     for (int param_change : {0, 1}) {
-        SCOPED_TRACE(param_change);
-        ASSERT_EQ(solve({2, 4}, param_change), ROOTS_OK);
-        EXPECT_EQ(entry(0), cext(-2, 0));
-
-        ASSERT_EQ(solve({1, 2, 5}, param_change), ROOTS_OK);  // discriminant -16, s = 4i
-        EXPECT_EQ(entry(1), cext(-1, 2));
-        EXPECT_EQ(entry(0), cext(-1, -2));
-
-        ASSERT_EQ(solve({1, -2, 1}, param_change), ROOTS_OK);  // discriminant 0
-        EXPECT_EQ(entry(1), cext(1, 0));
-        EXPECT_EQ(entry(0), cext(1, 0));
-
-        ASSERT_EQ(solve({1, 0, cext(0, 0.5L)}, param_change), ROOTS_OK);  // discriminant -2i, s = 1 - i
-        EXPECT_EQ(entry(1), cext(0.5L, -0.5L));
-        EXPECT_EQ(entry(0), cext(-0.5L, 0.5L));
+        for (const auto& c : cases) {
+            const int n = static_cast<int>(c.a.size()) - 1;
+            ASSERT_EQ(solve(c.a, param_change), ROOTS_OK) << "degree " << n << " param " << param_change;
+            EXPECT_EQ(entry(n - 1), c.last) << "degree " << n << " param " << param_change;
+            EXPECT_EQ(entry(0), c.first) << "degree " << n << " param " << param_change;
+        }
     }
 }
 
-TEST(RootFinder, NewtonOrderOfTheCubic)
+// Newton from -i meets the roots in a fixed order; entry 0 holds the root of
+// the last linear factor.
+TEST(RootFinder, NewtonOrderOfTheRoots)
 {
-    const ext tol = 1e-12L;
-    ASSERT_EQ(solve({1, -6, 11, -6}), ROOTS_OK);
-    expect_near(entry(0), 3, tol, "last linear factor");
-    expect_near(entry(1), 2, tol, "second Newton root");
-    expect_near(entry(2), 1, tol, "first Newton root");
-    expect_near(entry(3), 1, tol, "entry n keeps the first root");
-
-    // Any positive scaling gives the same order.
-    ASSERT_EQ(solve({0.5L, -3, 5.5L, -3}), ROOTS_OK);
-    expect_near(entry(0), 3, tol, "scaled");
-    expect_near(entry(2), 1, tol, "scaled");
-
-    // In 1/x the finder meets 1/2, then 1/3, and 1 last.
-    ASSERT_EQ(solve({1, -6, 11, -6}, 1), ROOTS_OK);
-    expect_near(entry(0), 1, tol, "param change, linear factor");
-    expect_near(entry(1), 3, tol, "param change, second");
-    expect_near(entry(2), 2, tol, "param change, first");
-}
-
-TEST(RootFinder, CubeRootsOfUnity)
-{
-    ASSERT_EQ(solve({1, 0, 0, -1}), ROOTS_OK);
     const ext h = std::sqrt(3.0L) / 2;
-    expect_near(entry(2), cext(-0.5L, -h), 1e-12L, "first");
-    expect_near(entry(1), 1, 1e-12L, "second");
-    expect_near(entry(0), cext(-0.5L, h), 1e-12L, "last");
+    const struct { const char* name; std::vector<cext> a; int param_change; cext roots[3]; } cases[] = {
+        {"cubic", {1, -6, 11, -6}, 0, {3, 2, 1}},
+        {"cubic in 1/x: 1/2, 1/3, 1 last", {1, -6, 11, -6}, 1, {1, 3, 2}},
+        {"cube roots of unity", {1, 0, 0, -1}, 0, {cext(-0.5L, h), 1, cext(-0.5L, -h)}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(solve(c.a, c.param_change), ROOTS_OK) << c.name;
+        for (int k = 0; k < 3; ++k) expect_near(entry(k), c.roots[k], 1e-12L, c.name);
+    }
 }
 
-TEST(RootFinder, FourthRootsOfUnityNeverConverge)
+TEST(RootFinder, FailuresEndTheCall)
 {
-    // -i is a root, i follows, and on x^2 - 1 every iterate from -i stays
-    // on the imaginary axis until the step cap.
-    EXPECT_EQ(solve({1, 0, 0, 0, -1}), ROOTS_NO_CONVERGENCE);
-    EXPECT_EQ(solve({1, 0, 0, 0, -1}, 1), ROOTS_NO_CONVERGENCE);
-}
-
-TEST(RootFinder, ZeroDerivativeAtTheStartEndsTheCall)
-{
-    // 3z^2 + 3 and 5z^4 - 5 vanish exactly at -i: the first step divides by 0.
-    EXPECT_EQ(solve({1, 0, 3, 4}), ROOTS_NO_CONVERGENCE);
-    EXPECT_EQ(solve({0.25L, 0, 0.75L, 1}), ROOTS_NO_CONVERGENCE);
-    EXPECT_EQ(solve({1, 0, 0, 0, -5, 8}), ROOTS_NO_CONVERGENCE);
-    // A zero leading coefficient (reversed zero constant term) cannot be
-    // normalised.
-    EXPECT_EQ(solve({1, 2, 3, 0}, 1), ROOTS_NO_CONVERGENCE);
+    const struct { const char* name; std::vector<cext> a; int param_change; } cases[] = {
+        // -i is a root, i follows, and on x^2 - 1 every iterate from -i stays
+        // on the imaginary axis until the step cap.
+        {"x^4 - 1", {1, 0, 0, 0, -1}, 0},
+        {"x^4 - 1 in 1/x", {1, 0, 0, 0, -1}, 1},
+        // The derivative vanishes exactly at -i: the first step divides by 0.
+        {"x^3 + 3x + 4", {1, 0, 3, 4}, 0},
+        {"x^3 + 3x + 4 scaled", {0.25L, 0, 0.75L, 1}, 0},
+        {"x^5 - 5x + 8", {1, 0, 0, 0, -5, 8}, 0},
+        // A zero leading coefficient (reversed zero constant term) cannot be
+        // normalised.
+        {"zero constant term in 1/x", {1, 2, 3, 0}, 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(solve(c.a, c.param_change), ROOTS_NO_CONVERGENCE) << c.name;
 }
 
 TEST(RootFinder, TinyDerivativeGivesAHugeStepButAFiniteAnswer)
@@ -154,13 +137,12 @@ TEST(RootFinder, Degree29FromKnownRoots)
         for (std::size_t i = a.size() - 1; i > 0; --i) a[i] -= r * a[i - 1];
     }
     ASSERT_EQ(solve(a), ROOTS_OK);
-    std::vector<bool> matched(29, false);
+    std::vector<cext> unmatched = roots;
     for (int k = 0; k < 29; ++k) {
-        int best = -1;
-        for (int i = 0; i < 29; ++i)
-            if (!matched[i] && (best < 0 || std::abs(entry(k) - roots[i]) < std::abs(entry(k) - roots[best])))
-                best = i;
-        EXPECT_LT(std::abs(entry(k) - roots[best]), 1e-6L) << "root " << k;
-        matched[best] = true;
+        auto nearest = std::min_element(unmatched.begin(), unmatched.end(), [k](cext x, cext y) {
+            return std::abs(entry(k) - x) < std::abs(entry(k) - y);
+        });
+        EXPECT_LT(std::abs(entry(k) - *nearest), 1e-6L) << "root " << k;
+        unmatched.erase(nearest);
     }
 }

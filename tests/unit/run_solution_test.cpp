@@ -19,10 +19,11 @@ struct Row {
     const char* im;
 };
 
-void solve(const std::vector<Row>& rows, int rounding_scale_index = -1)
+void solve(const std::vector<Row>& rows, int rounding_scale_index = -1,
+           void (*notification)(int) = on_field_command)
 {
     reset_fake_ui();
-    fake.field_notification = on_field_command;
+    fake.field_notification = notification;
     ws.display_mode = kModeInput;
     if (rounding_scale_index >= 0) {
         const double scales[] = {1000, 100, 10, 1, 0.1};
@@ -63,19 +64,14 @@ TEST(RunSolution, OnlyTheFirstFailingCheckSpeaks)
         {"bad Im row 2, bad Re row 5",
          {{"1", "0"}, {"1", "0"}, {"1", "1..2"}, {"1", "0"}, {"1", "0"}, {"abc", "0"}},
          T::IncorrectCoefficients, 5},
-        {"zero constant before range", {{"0", "0"}, {"1e200", "0"}, {"1", "0"}}, T::ConstantTermZero, 2},
         {"1e301", {{"1", "0"}, {"1e301", "0"}}, T::IncorrectCoefficients, 1},
         {"1e200", {{"1", "0"}, {"1e200", "0"}}, T::OutOfRange, 1},
         {"1e-150", {{"1", "0"}, {"0", "1e-150"}}, T::OutOfRange, 1},
-        {"+INF", {{"1", "0"}, {"+INF", "0"}}, T::IncorrectCoefficients, 1},
         {"-NAN", {{"1", "-NAN"}, {"1", "0"}}, T::IncorrectCoefficients, 1},
-        {"0x10", {{"1", "0"}, {"0x10", "0"}}, T::IncorrectCoefficients, 1},
         {"blanks only", {{"1", "0"}, {"   ", "0"}}, T::IncorrectCoefficients, 1},
-        {"minus point", {{"1", "0"}, {"-.", "0"}}, T::IncorrectCoefficients, 1},
-        {"trailing blank", {{"1 ", "0"}, {"1", "0"}}, T::IncorrectCoefficients, 1},
-        {"decimal comma", {{"1,5", "0"}, {"1", "0"}}, T::IncorrectCoefficients, 1},
         {"highest power zero", {{"1", "0"}, {"1", "0"}, {"0", "-0.0"}}, T::HighestDegreeZero, 2},
         {"thirty rows", thirty, T::HighestDegreeZero, 29},
+        {"zero constant before range", {{"0", "0"}, {"1e200", "0"}, {"1", "0"}}, T::ConstantTermZero, 2},
     };
     for (const auto& c : cases) {
         solve(c.rows);
@@ -90,14 +86,8 @@ TEST(RunSolution, OnlyTheFirstFailingCheckSpeaks)
         EXPECT_EQ(fake.set_text_calls, 0) << c.name;
         EXPECT_EQ(ws.display_mode, kModeInput) << c.name;
     }
-}
-
-TEST(RunSolution, SpeaksJapanese)
-{
-    reset_fake_ui();
-    ws.ui_japanese = 1;
-    fake.field_text[0] = fake.field_text[kRows] = "0";
-    fake.field_text[1] = fake.field_text[kRows + 1] = "1";
+    ws.ui_japanese = 1;  // the fields still hold the last case
+    fake.message_boxes.clear();
     run_solution(ws.main_window);
     ASSERT_EQ(fake.message_boxes.size(), 1u);
     EXPECT_EQ(fake.message_boxes[0].text, "定数項がゼロなので、次数の低い代数方程式を使ってください.");
@@ -125,19 +115,13 @@ TEST(RunSolution, CubicShowsItsRootsInTheGrid)
     EXPECT_EQ(std::string(ws.error_text_re[3]), "");
 }
 
-TEST(RunSolution, RoundingClearsTheNoiseOfNewton)
-{
-    solve(kCubic, 2);  // E-6
-    EXPECT_EQ(std::string(ws.root_text_re[0]), " 3.0000000e+00");
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_EQ(std::string(ws.root_text_im[k]), " 0") << k;
-        EXPECT_EQ(std::string(ws.error_text_re[k]), " 0") << k;
-        EXPECT_EQ(std::string(ws.error_text_im[k]), " 0") << k;
-    }
-}
-
 TEST(RunSolution, RoundingKeepsTheChosenDigits)
 {
+    // Rounding clears the noise Newton leaves in the cubic's roots and figures.
+    solve(kCubic, 2);  // E-6
+    EXPECT_EQ(std::string(ws.root_text_re[0]), " 3.0000000e+00");
+    for (auto* column : {ws.root_text_im, ws.error_text_re, ws.error_text_im})
+        EXPECT_EQ(texts(column, 4), (std::vector<std::string>{" 0", " 0", " 0", ""}));
     // x - (1.23456789 + 3.7e-7 i): the imaginary part lies between E-8 and E-6.
     const std::vector<Row> linear = {{"-1.23456789", "-3.7e-7"}, {"1", "0"}};
     const struct { int setting; const char* re; const char* im; } cases[] = {
@@ -152,32 +136,13 @@ TEST(RunSolution, RoundingKeepsTheChosenDigits)
         EXPECT_EQ(std::string(ws.error_text_re[0]), " 0");
         EXPECT_TRUE(fake.message_boxes.empty());
     }
-    solve({{"5", "0"}, {"2", "0"}, {"1", "0"}});  // roots -1 +- 2i
-    EXPECT_EQ(ws.degree, 2);
-    EXPECT_EQ(texts(ws.error_text_im, 3), (std::vector<std::string>{" 0", " 0", ""}));
-    EXPECT_TRUE(fake.message_boxes.empty());
-}
-
-TEST(RunSolution, AcceptsWhatTheSyntaxAllows)
-{
-    solve({{"2E+", "0"}, {" 2e", "0"}, {"", ""}, {"7", "0"}});  // 2x + 2; row 3 lies beyond the gap
-    EXPECT_TRUE(fake.message_boxes.empty());
-    EXPECT_EQ(ws.degree, 1);
-    EXPECT_EQ(std::string(ws.root_text_re[0]), "-1.0000000e+00");
-    EXPECT_EQ(std::string(ws.coef_text_re[1]), " 2e");
-    EXPECT_EQ(std::string(ws.coef_text_re[3]), "");
-    solve({{"-1", "0"}, {"0", "-0"}, {"0.0", "0e5"}, {"1.0000000000001", "0"}});  // 15 characters
-    EXPECT_EQ(ws.degree, 3);
-    EXPECT_EQ(std::string(ws.coef_text_re[3]), "1.0000000000001");
-    EXPECT_EQ(ws.display_mode, kModeRoots);
 }
 
 TEST(RunSolution, LargeErrorsAreReportedAfterTheRootsAreShown)
 {
-    static std::vector<std::size_t> boxes_at_write;
+    static std::vector<std::size_t> boxes_at_write;  // message boxes shown at each field write
     boxes_at_write.clear();
-    solve(kHugeRoot, 2);
-    fake.field_notification = nullptr;
+    solve(kHugeRoot, 2, [](int) { boxes_at_write.push_back(fake.message_boxes.size()); });
     EXPECT_EQ(ws.roots_accurate, 0);
     EXPECT_EQ(std::string(ws.error_text_re[0]), " Overflow");
     EXPECT_EQ(std::string(ws.error_text_im[0]), " 1.7709000e+280");  // rounded, not zeroed
@@ -185,20 +150,12 @@ TEST(RunSolution, LargeErrorsAreReportedAfterTheRootsAreShown)
     ASSERT_EQ(fake.message_boxes.size(), 1u);
     EXPECT_EQ(fake.message_boxes[0].caption, "Information");
     EXPECT_EQ(fake.message_boxes[0].style, 0x30u);
-
-    // The roots are in the grid and the view switched before the warning.
-    reset_fake_ui();
-    for (std::size_t r = 0; r < kHugeRoot.size(); ++r) {
-        fake.field_text[r] = kHugeRoot[r].re;
-        fake.field_text[kRows + r] = kHugeRoot[r].im;
-    }
-    fake.field_notification = [](int) { boxes_at_write.push_back(fake.message_boxes.size()); };
-    run_solution(ws.main_window);
+    // The roots are in the grid and the view repainted before the warning.
     EXPECT_EQ(boxes_at_write, std::vector<std::size_t>(2 * kRows, 0));
     EXPECT_EQ(fake.repaints.size(), 1u);
-    EXPECT_EQ(fake.message_boxes.size(), 1u);
 }
 
+// However the command ends, the coefficients it read are back in place.
 TEST(RunSolution, PutsTheSavedCoefficientsBackHoweverItEnds)
 {
     const struct { const char* name; std::vector<Row> rows; std::vector<double> restored; } cases[] = {
@@ -209,9 +166,15 @@ TEST(RunSolution, PutsTheSavedCoefficientsBackHoweverItEnds)
         {"highest power zero", {{"4", "0"}, {"2", "0"}, {"0", "0"}}, {0, 2, 4}},
         {"no convergence", {{"-1", "0"}, {"0", "0"}, {"0", "0"}, {"0", "0"}, {"1", "0"}}, {1, 0, 0, 0, -1}},
         {"solved", kCubic, {1, -6, 11, -6}},
+        // What the syntax allows: a blank in front, an exponent mark without
+        // digits, 15 characters read whole; the rows end at the first gap.
+        {"2E+, 2e", {{"2E+", "0"}, {" 2e", "0"}, {"", ""}, {"7", "0"}}, {2, 2}},
+        {"15 characters", {{"-1", "0"}, {"0", "-0"}, {"0.0", "0e5"}, {"1.0000000000001", "0"}},
+         {1.0000000000001, 0, 0, -1}},
     };
     for (const auto& c : cases) {
         solve(c.rows);
+        EXPECT_EQ(ws.degree, static_cast<int>(c.restored.size()) - 1) << c.name;
         for (std::size_t k = 0; k < c.restored.size(); ++k) {
             EXPECT_EQ(ws.coef_re[k], c.restored[k]) << c.name << " entry " << k;
             EXPECT_EQ(ws.coef_im[k], 0) << c.name << " entry " << k;

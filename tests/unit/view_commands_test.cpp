@@ -11,29 +11,12 @@
 #include "solver/workspace.h"
 #include "tests/unit/fake_ui.h"
 
-namespace {
-
-// A cubic solved after leaving the splash; row 5 lies beyond the empty row 4.
-void solve_cubic()
+// Leaving the splash, typing, solving, the error figures, and back to the
+// input twice: No brings the stored coefficients back, Yes discards them.
+TEST(InputView, FromTheSplashThroughASolutionAndBack)
 {
     reset_fake_ui();
     fake.field_notification = on_field_command;
-    open_input_view(ws.main_window);
-    const char* re[] = {"-6", "11", "-6", "1", "", "9"};
-    for (int r = 0; r < 6; ++r) {
-        fake.field_text[r] = re[r];
-        fake.field_text[kRows + r] = re[r][0] ? "0" : "";
-    }
-    run_solution(ws.main_window);
-    ASSERT_EQ(ws.display_mode, kModeRoots);
-    fake.message_boxes.clear();
-}
-
-}  // namespace
-
-TEST(InputView, LeavingTheSplashAsksNothingAndEmptiesTheGrid)
-{
-    reset_fake_ui();
     fake.field_text[0] = "stale";
     open_input_view(ws.main_window);
     EXPECT_TRUE(fake.message_boxes.empty());
@@ -53,11 +36,23 @@ TEST(InputView, LeavingTheSplashAsksNothingAndEmptiesTheGrid)
     EXPECT_TRUE(fake.message_boxes.empty());
     EXPECT_EQ(fake.splash_releases, 1);
     EXPECT_EQ(fake_field(101), "");
-}
 
-TEST(InputView, NoBringsBackTheStoredCoefficients)
-{
-    solve_cubic();
+    // A cubic; row 5 lies beyond the empty row 4.
+    const char* re[] = {"-6", "11", "-6", "1", "", "9"};
+    for (int r = 0; r < 6; ++r) {
+        fake.field_text[r] = re[r];
+        fake.field_text[kRows + r] = re[r][0] ? "0" : "";
+    }
+    run_solution(ws.main_window);
+    ASSERT_EQ(ws.display_mode, kModeRoots);
+    for (int pass = 0; pass < 2; ++pass) {
+        show_error_figures();
+        EXPECT_EQ(ws.display_mode, kModeErrors);
+        EXPECT_EQ(fake_field(101), ws.error_text_re[0]);
+        EXPECT_EQ(fake_field(133), ws.error_text_im[2]);
+        EXPECT_EQ(fake_field(104), "");
+        EXPECT_EQ(std::string(ws.row_labels[2]), "X(3)");
+    }
     fake.message_replies.push_back(kIdNo);
     open_input_view(ws.main_window);
     ASSERT_EQ(fake.message_boxes.size(), 1u);
@@ -69,16 +64,12 @@ TEST(InputView, NoBringsBackTheStoredCoefficients)
     EXPECT_EQ(fake_field(106), "");  // beyond the first empty row: never stored
     EXPECT_EQ(std::string(ws.row_labels[3]), "*X^3");
     EXPECT_EQ(fake.splash_releases, 1);
-}
 
-TEST(InputView, YesDiscardsThemForGood)
-{
-    solve_cubic();
     open_input_view(ws.main_window);  // the fake answers Yes
-    EXPECT_EQ(fake.message_boxes.size(), 1u);
+    EXPECT_EQ(fake.message_boxes.size(), 2u);
     EXPECT_EQ(fake_field(101), "");
     open_input_view(ws.main_window);
-    EXPECT_EQ(fake.message_boxes.size(), 1u);
+    EXPECT_EQ(fake.message_boxes.size(), 2u);
     EXPECT_EQ(ws.previous_input_length, 0);
 }
 
@@ -95,25 +86,4 @@ TEST(InputView, ARefusedTextComesBackAsANumber)
     open_input_view(ws.main_window);
     EXPECT_EQ(fake.message_boxes[1].caption, "質問");
     EXPECT_EQ(fake_field(101), "1e30");
-}
-
-TEST(ErrorView, ShowsTheErrorTextsInPlaceOfTheRoots)
-{
-    reset_fake_ui();
-    fake.field_notification = on_field_command;
-    ws.display_mode = kModeInput;
-    const char* re[] = {"5", "2", "1"};  // x^2 + 2x + 5
-    for (int r = 0; r < 3; ++r) {
-        fake.field_text[r] = re[r];
-        fake.field_text[kRows + r] = "0";
-    }
-    run_solution(ws.main_window);
-    for (int pass = 0; pass < 2; ++pass) {
-        show_error_figures();
-        EXPECT_EQ(ws.display_mode, kModeErrors);
-        EXPECT_EQ(fake_field(101), " 0");
-        EXPECT_EQ(fake_field(132), " 0");
-        EXPECT_EQ(fake_field(103), "");
-        EXPECT_EQ(std::string(ws.row_labels[1]), "X(2)");
-    }
 }

@@ -152,6 +152,8 @@ int main(int argc, char** argv)
     add_box_verbs(verbs);
     add_screen_verbs(verbs);
     add_world_verbs(verbs);
+    add_dialog_verbs(verbs);
+    add_label_verbs(verbs);
 
     int passed = 0, failed = 0;
     for (const std::string& path : scenarios) {

@@ -76,6 +76,8 @@ void add_window_verbs(std::vector<Verb>& verbs);
 void add_box_verbs(std::vector<Verb>& verbs);
 void add_screen_verbs(std::vector<Verb>& verbs);
 void add_world_verbs(std::vector<Verb>& verbs);
+void add_dialog_verbs(std::vector<Verb>& verbs);
+void add_label_verbs(std::vector<Verb>& verbs);
 void restore_registry(Session& s);
 
 // Ends the program under test (if any), the action in flight, and undoes the

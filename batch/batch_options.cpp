@@ -1,0 +1,127 @@
+// Reading the command line of drovu-solve.
+#include "batch/batch_options.h"
+
+#include <cstring>
+
+static const char* const kKeyNames[] = {"standard", "param", "deflation", "param-deflation", "auto"};
+
+const char* key_name(BatchKey key)
+{
+    return kKeyNames[static_cast<int>(key)];
+}
+
+static bool parse_key(const char* value, BatchKey* key)
+{
+    for (int k = 0; k <= static_cast<int>(BatchKey::Auto); ++k) {
+        if (std::strcmp(value, kKeyNames[k]) == 0) {
+            *key = static_cast<BatchKey>(k);
+            return true;
+        }
+    }
+    return false;
+}
+
+// "E-4".."E-8" as the settings dialog lists them; "e-6" is accepted too,
+// and "off" for scripts that pass the setting along.
+static bool parse_rounding(const char* value, int* digit)
+{
+    if (std::strcmp(value, "off") == 0) {
+        *digit = kNoRounding;
+        return true;
+    }
+    if ((value[0] != 'E' && value[0] != 'e') || value[1] != '-' || value[2] < '4' || value[2] > '8' ||
+        value[3] != '\0')
+        return false;
+    *digit = value[2] - '4';
+    return true;
+}
+
+static bool parse_language(const char* value, BatchLanguage* language)
+{
+    if (std::strcmp(value, "en") == 0) {
+        *language = BatchLanguage::English;
+    } else if (std::strcmp(value, "ja") == 0) {
+        *language = BatchLanguage::Japanese;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+enum class Valued { Key, Round, Lang, Output, None };
+
+static Valued valued_option(const char* name, std::size_t length)
+{
+    static const struct {
+        const char* name;
+        Valued option;
+    } kValued[] = {{"--key", Valued::Key}, {"--round", Valued::Round}, {"--lang", Valued::Lang},
+                   {"-o", Valued::Output}, {"--output", Valued::Output}};
+    for (const auto& v : kValued)
+        if (std::strlen(v.name) == length && std::strncmp(name, v.name, length) == 0) return v.option;
+    return Valued::None;
+}
+
+static OptionError apply_value(Valued option, const char* value, BatchOptions* options)
+{
+    switch (option) {
+    case Valued::Key:
+        return parse_key(value, &options->key) ? OptionError::None : OptionError::BadKey;
+    case Valued::Round:
+        return parse_rounding(value, &options->rounding_digit) ? OptionError::None : OptionError::BadRounding;
+    case Valued::Lang:
+        return parse_language(value, &options->language) ? OptionError::None : OptionError::BadLanguage;
+    case Valued::Output:
+        options->output = value;
+        return OptionError::None;
+    case Valued::None:
+        break;
+    }
+    return OptionError::UnknownOption;
+}
+
+OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending)
+{
+    *options = BatchOptions{BatchKey::Standard, kNoRounding, BatchLanguage::System, nullptr, false, false,
+                            argv + 1, 0};
+    *offending = nullptr;
+    bool options_ended = false;
+    for (int i = 1; i < argc; ++i) {
+        char* arg = argv[i];
+        // A lone "-" is a file name like any other.
+        if (options_ended || arg[0] != '-' || arg[1] == '\0') {
+            // Files move to the front; every slot before i has been read.
+            options->files[options->file_count++] = arg;
+            continue;
+        }
+        if (std::strcmp(arg, "--") == 0) {
+            options_ended = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options->help = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--version") == 0) {
+            options->version = true;
+            continue;
+        }
+        const char* equals = arg[1] == '-' ? std::strchr(arg, '=') : nullptr;
+        const std::size_t name_length = equals ? static_cast<std::size_t>(equals - arg) : std::strlen(arg);
+        const Valued option = valued_option(arg, name_length);
+        *offending = arg;
+        if (option == Valued::None) return OptionError::UnknownOption;
+        const char* value = equals ? equals + 1 : nullptr;
+        if (!value) {
+            if (i + 1 >= argc) return OptionError::MissingValue;
+            value = argv[++i];
+        }
+        if (value[0] == '\0') return OptionError::MissingValue;
+        *offending = value;
+        const OptionError error = apply_value(option, value, options);
+        if (error != OptionError::None) return error;
+        *offending = nullptr;
+    }
+    if (options->file_count == 0 && !options->help && !options->version) return OptionError::NoFiles;
+    return OptionError::None;
+}

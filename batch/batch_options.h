@@ -1,0 +1,36 @@
+// The command line of drovu-solve: the window's settings as options, with
+// the window's defaults, and the data files to solve.
+#pragma once
+
+// The keys to solution in the order auto tries them; the first four are
+// the settings dialog's list of methods, in its order (select_method).
+enum class BatchKey { Standard, Param, Deflation, ParamDeflation, Auto };
+constexpr int kSolvingKeys = 4;
+
+enum class BatchLanguage { System, English, Japanese };
+
+constexpr int kNoRounding = -1;
+
+struct BatchOptions {
+    BatchKey key;
+    int rounding_digit;      // 0..4 for E-4..E-8, or kNoRounding
+    BatchLanguage language;  // System: as the window program chooses
+    const char* output;      // -o FILE; null for standard output
+    bool help;
+    bool version;
+    char** files;            // the data files, in the order given
+    int file_count;
+};
+
+enum class OptionError { None, UnknownOption, MissingValue, BadKey, BadRounding, BadLanguage, NoFiles };
+
+// Reads argv[1..argc). Options and files may come in any order; "--" ends
+// the options, and "--name=value" is the same as "--name value". The files
+// are gathered at the front of argv[1..] (argv is reordered, as getopt
+// does), so options->files points into argv. With --help or --version no
+// file is needed. On an error, *offending is the argument at fault (null for
+// NoFiles).
+OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending);
+
+// "standard", "param", "deflation", "param-deflation", "auto".
+const char* key_name(BatchKey key);

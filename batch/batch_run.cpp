@@ -1,0 +1,154 @@
+// Solving one data file, under one key or, with auto, under each key in turn.
+#include "batch/batch_run.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "batch/batch_texts.h"
+#include "batch/console_ui.h"
+#include "entry/run_solution.h"
+#include "entry/settings_logic.h"
+#include "files/data_parser.h"
+#include "files/file_texts.h"
+#include "files/report_format.h"
+#include "solver/workspace.h"
+
+static_assert(kSolvingKeys == kMethodCount, "auto tries every method of the settings dialog");
+
+enum class Outcome { Solved, Inaccurate, Refused, Failed };
+
+// One key tried, with what the Solve command said under it.
+struct Attempt {
+    BatchKey key;
+    Outcome outcome;
+    ConsoleLog log;
+};
+
+static void print_note(const char* path, const char* text)
+{
+    std::fprintf(stderr, "%s: %s\n", path, text);
+}
+
+// A message box of the window program, as "path: caption: text".
+static void print_box(const char* path, const char* label, const char* caption, const char* text)
+{
+    std::fprintf(stderr, "%s: %s%s: %s\n", path, label, caption, text);
+}
+
+// Each message as its box showed it. With auto, the key it came under goes
+// in front.
+static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
+{
+    char label[64] = "";
+    if (key) {
+        std::snprintf(label, sizeof label - 2, batch_text(BatchText::KeyLabel), key_name(*key));
+        std::strcat(label, ": ");
+    }
+    const int kept = log.message_count < kConsoleMessages ? log.message_count : kConsoleMessages;
+    for (int i = 0; i < kept; ++i) print_box(path, label, log.messages[i].caption, log.messages[i].text);
+}
+
+// A fresh window program in the input view, with the settings of the
+// command line.
+static void start_program(const BatchOptions& options, BatchKey key, int japanese)
+{
+    reset_workspace();
+    console_reset();
+    ws.ui_japanese = japanese;
+    // As the settings dialog sets them: the keys are its list of methods.
+    select_method(static_cast<int>(key));
+    if (options.rounding_digit != kNoRounding) {
+        ws.rounding_enabled = 1;
+        select_digit(options.rounding_digit);
+    }
+    ws.display_mode = kModeInput;
+}
+
+static Outcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+                               BatchKey key, int japanese)
+{
+    start_program(options, key, japanese);
+    // Through the fields, as Read Data fills them, so the field filter runs
+    // on every text.
+    for (int m = 0; m < count; ++m) {
+        ui_set_text(ws.field_re[m], records[m].re);
+        ui_set_text(ws.field_im[m], records[m].im);
+    }
+    run_solution(ws.main_window);
+    if (ws.display_mode == kModeRoots) return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
+    return console_log().solving_started ? Outcome::Failed : Outcome::Refused;
+}
+
+// Reads the file's records as Read Data does; 0 after telling why not.
+static int read_records(const char* path, CoefficientText records[kRows])
+{
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) {
+        print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::FileMissing)));
+        return 0;
+    }
+    ByteSource source;
+    const int accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
+    std::fclose(file);
+    if (accepted == 0) print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::NoData)));
+    return accepted;
+}
+
+// The report of the solution used, and of the first inaccurate one that
+// auto keeps while it tries the later keys.
+static char report[kReportCapacity];
+static char fallback_report[kReportCapacity];
+
+// What the user reads on standard error: every message under every key
+// tried and, when auto went past the first key, the key it used.
+static void tell(const char* path, bool automatic, const Attempt* attempts, int tried, int used)
+{
+    for (int i = 0; i < tried; ++i) print_messages(path, automatic ? &attempts[i].key : nullptr, attempts[i].log);
+    if (automatic && tried > 1 && used >= 0) {
+        char note[64];
+        std::snprintf(note, sizeof note, batch_text(BatchText::SolvedWithKey), key_name(attempts[used].key));
+        print_note(path, note);
+    }
+}
+
+int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
+{
+    CoefficientText records[kRows];
+    const int count = read_records(path, records);
+    if (count == 0) return kStatusNoData;
+
+    const bool automatic = options.key == BatchKey::Auto;
+    const int keys = automatic ? kSolvingKeys : 1;
+    Attempt attempts[kSolvingKeys];
+    int tried = 0, chosen = -1, fallback = -1, length = -1, fallback_length = -1;
+    while (tried < keys && chosen < 0) {
+        Attempt& a = attempts[tried];
+        a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
+        a.outcome = solve_under_key(records, count, options, a.key, japanese);
+        a.log = console_log();
+        // The checks come before the key matters: another key cannot help.
+        if (a.outcome == Outcome::Refused) {
+            print_messages(path, nullptr, a.log);
+            return kStatusRefused;
+        }
+        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
+            chosen = tried;
+            length = compose_report(ws, report, kReportCapacity);
+        } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
+            fallback = tried;
+            fallback_length = compose_report(ws, fallback_report, kReportCapacity);
+        }
+        ++tried;
+    }
+    const char* bytes = report;
+    if (chosen < 0) {
+        chosen = fallback;
+        bytes = fallback_report;
+        length = fallback_length;
+    }
+    tell(path, automatic, attempts, tried, chosen);
+    // A solved equation always has a degree of 1..29, so its report fits.
+    if (chosen < 0 || length < 0) return kStatusNoSolution;
+    write_report(output, path, bytes, length);
+    return kStatusSolved;
+}

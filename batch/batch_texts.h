@@ -1,0 +1,85 @@
+// Every text of drovu-solve that the window program does not have itself, in
+// English and Japanese side by side. The messages of the Solve command and
+// of the data-file reader come from their own tables, byte for byte.
+#pragma once
+
+#include "solver/texts.h"
+
+enum class BatchText {
+    Help,
+    UnknownOption,
+    MissingValue,
+    BadKey,
+    BadRounding,
+    BadLanguage,
+    NoFiles,
+    TryHelp,
+    CannotCreateOutput,
+    CannotWriteOutput,
+    KeyLabel,
+    SolvedWithKey,
+    Count
+};
+
+constexpr TextPair kBatchTexts[] = {
+    {"Usage: drovu-solve [OPTION]... FILE...\n"
+     "Solves the equation of each coefficient data FILE as the Solve command of\n"
+     "Drovu does, and writes the report that Save Data would write.\n"
+     "\n"
+     "  --key KEY     key to solution: standard (default), param, deflation,\n"
+     "                param-deflation, or auto (tries them in this order)\n"
+     "  --round E-N   round the solution and the error, N = 4..8 (default: off)\n"
+     "  --lang en|ja  language of the messages and of the report's closing note\n"
+     "  -o FILE       write to FILE instead of standard output; FILE is replaced\n"
+     "                only when at least one report was written\n"
+     "  --help        show this help and exit\n"
+     "  --version     show the version and exit\n"
+     "\n"
+     "With several files, each report is headed by a line \"==> FILE <==\".\n"
+     "auto uses the first key whose solution has no large error; when every key\n"
+     "that solves warns of large errors, the first of them is used.\n"
+     "\n"
+     "Exit status: 0 every file solved, 1 wrong usage, 2 a file unreadable or\n"
+     "without data, 3 coefficients refused, 4 no solution, 5 the output could not\n"
+     "be written. With several files: the status of the first failure, or 5.\n",
+     "使い方: drovu-solve [オプション]... ファイル...\n"
+     "係数データファイルごとに Drovu の「方程式の解」と同じように方程式を解き,\n"
+     "「データ保存」と同じ報告を書き出します.\n"
+     "\n"
+     "  --key 解法    standard (既定), param, deflation, param-deflation,\n"
+     "                または auto (この順に試します)\n"
+     "  --round E-N   解と誤差を丸めます, N = 4..8 (既定: 丸めない)\n"
+     "  --lang en|ja  メッセージと報告の末尾の注の言語\n"
+     "  -o ファイル   標準出力の代わりにファイルへ書きます. 報告が一つでも\n"
+     "                書けたときだけファイルを置き換えます\n"
+     "  --help        この説明を表示して終了します\n"
+     "  --version     版を表示して終了します\n"
+     "\n"
+     "複数のファイルでは, 各報告の前に \"==> ファイル <==\" の行が付きます.\n"
+     "auto は誤差の大きくない解を出した最初の解法を使います. 解けた解法が\n"
+     "すべて誤差の警告を出したときは, そのうち最初のものを使います.\n"
+     "\n"
+     "終了状態: 0 すべて解けた, 1 使い方の誤り, 2 ファイルが読めない・データが\n"
+     "ない, 3 係数が不正, 4 解が得られない, 5 出力を書けない. 複数のファイルでは\n"
+     "最初の失敗の状態, ただし 5 が優先します.\n"},
+    {"unknown option: %s", "不明なオプションです: %s"},
+    {"option %s needs a value", "オプション %s には値が必要です"},
+    {"unknown key to solution: %s (standard, param, deflation, param-deflation, auto)",
+     "不明な解法です: %s (standard, param, deflation, param-deflation, auto)"},
+    {"unknown rounding: %s (E-4, E-5, E-6, E-7 or E-8)",
+     "不明な丸めです: %s (E-4, E-5, E-6, E-7 または E-8)"},
+    {"unknown language: %s (en or ja)", "不明な言語です: %s (en または ja)"},
+    {"no data file given", "データファイルが指定されていません"},
+    {"Try 'drovu-solve --help'.", "'drovu-solve --help' をご覧ください."},
+    {"Unable to create the output file %s.", "出力ファイル %s を作成できません."},
+    {"Unable to write the output %s.", "出力 %s に書き込めません."},
+    {"key %s", "解法 %s"},
+    {"solved with key %s", "解法 %s で解きました"},
+};
+static_assert(sizeof kBatchTexts / sizeof kBatchTexts[0] == static_cast<int>(BatchText::Count),
+              "one pair per text");
+
+inline const char* batch_text(BatchText id)
+{
+    return pick_text(kBatchTexts[static_cast<int>(id)]);
+}

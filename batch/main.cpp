@@ -1,0 +1,99 @@
+// drovu-solve: the Solve command of Drovu for many equations at once, from
+// the command line. Reads coefficient data files, solves each as the window
+// program would and writes the report its Save Data would write.
+#include <cstdio>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+#include "batch/batch_options.h"
+#include "batch/batch_output.h"
+#include "batch/batch_run.h"
+#include "batch/batch_texts.h"
+#include "solver/fpu.h"
+#include "solver/workspace.h"
+
+constexpr char kVersion[] = "drovu-solve 1.0\n";
+
+// The window program speaks Japanese exactly when the ANSI code page is 932;
+// without --lang the tool does the same. Elsewhere there is no such page.
+static int system_language_japanese()
+{
+#ifdef _WIN32
+    return GetACP() == 932 ? 1 : 0;
+#else
+    return 0;
+#endif
+}
+
+static int usage_error(OptionError error, const char* offending)
+{
+    static const struct {
+        OptionError error;
+        BatchText text;
+    } kTexts[] = {{OptionError::UnknownOption, BatchText::UnknownOption},
+                  {OptionError::MissingValue, BatchText::MissingValue},
+                  {OptionError::BadKey, BatchText::BadKey},
+                  {OptionError::BadRounding, BatchText::BadRounding},
+                  {OptionError::BadLanguage, BatchText::BadLanguage},
+                  {OptionError::NoFiles, BatchText::NoFiles}};
+    for (const auto& t : kTexts) {
+        if (t.error != error) continue;
+        std::fputs("drovu-solve: ", stderr);
+        std::fprintf(stderr, batch_text(t.text), offending ? offending : "");
+        std::fputc('\n', stderr);
+    }
+    std::fprintf(stderr, "%s\n", batch_text(BatchText::TryHelp));
+    return kStatusUsage;
+}
+
+static void print_output_error(BatchText text, const char* path)
+{
+    std::fputs("drovu-solve: ", stderr);
+    std::fprintf(stderr, batch_text(text), path ? path : "-");
+    std::fputc('\n', stderr);
+}
+
+int main(int argc, char** argv)
+{
+    init_extended_precision();
+    BatchOptions options;
+    const char* offending = nullptr;
+    const OptionError error = parse_options(argc, argv, &options, &offending);
+    int japanese = system_language_japanese();
+    if (options.language != BatchLanguage::System) japanese = options.language == BatchLanguage::Japanese;
+    ws.ui_japanese = japanese;
+    if (error != OptionError::None) return usage_error(error, offending);
+    if (options.help) {
+        std::fputs(batch_text(BatchText::Help), stdout);
+        return kStatusSolved;
+    }
+    if (options.version) {
+        std::fputs(kVersion, stdout);
+        return kStatusSolved;
+    }
+
+#ifdef _WIN32
+    // The reports carry their own CR LF; the runtime must not add a CR.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    BatchOutput output;
+    if (!open_output(options.output, options.file_count > 1, &output)) {
+        print_output_error(BatchText::CannotCreateOutput, options.output);
+        return kStatusOutput;
+    }
+    int status = kStatusSolved;
+    // Every file gets its turn; the first failure names the exit status.
+    for (int i = 0; i < options.file_count; ++i) {
+        const int file_status = solve_data_file(options.files[i], options, japanese, &output);
+        if (status == kStatusSolved) status = file_status;
+    }
+    if (!close_output(&output)) {
+        print_output_error(BatchText::CannotWriteOutput, options.output);
+        status = kStatusOutput;
+    }
+    return status;
+}
