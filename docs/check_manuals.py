@@ -8,7 +8,8 @@ Help looks for them). The manuals must be real documents with their
 pictures, and every text the program shows a user (the English and Japanese
 text tables of the sources and the settings dialog's labels) must appear in
 the manual of its language, so that a message changed in the program cannot
-leave its manual behind.
+leave its manual behind. Both manuals also name every example data file that
+goes out with the program.
 """
 
 import html.parser
@@ -165,6 +166,14 @@ def main():
         if language in texts and not present(text, texts[language], language):
             pdf = manuals[language][0]
             failures.append(f'{pdf} lacks the text {text!r} ({where})')
+
+    examples_dir = os.path.join(source_dir, 'examples')
+    examples = sorted(n for n in os.listdir(examples_dir) if n.endswith('.txt')) \
+        if os.path.isdir(examples_dir) else []
+    for name in examples:
+        for language, text in texts.items():
+            if squeeze(name, language) not in text:
+                failures.append(f'{manuals[language][0]} does not name the example file {name}')
 
     for failure in failures:
         print(f'FAIL {failure}')
