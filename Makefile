@@ -24,7 +24,7 @@ windows: bootstrap
 	    -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake >/dev/null
 	@cmake --build $(WINDOWS) -j$(JOBS)
 
-test: unit sanitize fuzz-smoke e2e manuals
+test: unit sanitize fuzz-smoke manuals e2e
 
 unit: native
 	@ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
