@@ -3,20 +3,8 @@
 
 #include <cstring>
 
+#include "files/report_writer.h"
 #include "platform/ui.h"
-
-// A name beside path that no file has yet, so that nothing of the user's is
-// overwritten before the run is over.
-static bool pick_temporary_name(const char* path, char* name, std::size_t capacity)
-{
-    for (int i = 0; i < 10; ++i) {
-        if (std::snprintf(name, capacity, "%s.~%d", path, i) >= static_cast<int>(capacity)) return false;
-        std::FILE* existing = std::fopen(name, "rb");
-        if (!existing) return true;
-        std::fclose(existing);
-    }
-    return false;
-}
 
 bool open_output(const char* path, bool headed, BatchOutput* output)
 {

@@ -49,9 +49,7 @@ bool has_txt_extension(const char* file_name)
     return true;
 }
 
-// A name beside path that no file has yet, so nothing of the user's is
-// overwritten by the unfinished report.
-static bool pick_temporary_name(const char* path, char* name, std::size_t capacity)
+bool pick_temporary_name(const char* path, char* name, std::size_t capacity)
 {
     for (int i = 0; i < 10; ++i) {
         if (std::snprintf(name, capacity, "%s.~%d", path, i) >= static_cast<int>(capacity)) return false;
