@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "solver/workspace.h"
 
 namespace {
@@ -11,36 +13,26 @@ namespace {
 class SettingsLogic : public ::testing::Test {
 protected:
     void SetUp() override { reset_workspace(); }
+
+    static std::tuple<int, int, double, int, int> now()
+    {
+        const SettingsCopy c = keep_settings();
+        return {c.rounding_enabled, c.rounding_digit, c.rounding_scale, c.param_change, c.deflation_mode};
+    }
 };
-
-bool same(const SettingsCopy& a, const SettingsCopy& b)
-{
-    return a.rounding_enabled == b.rounding_enabled && a.rounding_digit == b.rounding_digit &&
-           a.rounding_scale == b.rounding_scale && a.param_change == b.param_change &&
-           a.deflation_mode == b.deflation_mode;
-}
-
-TEST_F(SettingsLogic, FirstOpeningFindsRoundingOffAtE6AndStandard)
-{
-    const SettingsCopy start = keep_settings();
-    EXPECT_TRUE(same(start, SettingsCopy{0, 2, 10.0, 0, 0}));
-    EXPECT_EQ(current_method(), 0);
-}
 
 TEST_F(SettingsLogic, EveryDigitCarriesItsScale)
 {
     const struct {
-        int index;
+        int index, digit;
         double scale;
-    } digits[] = {{0, 1000.0}, {1, 100.0}, {2, 10.0}, {3, 1.0}, {4, 0.1},
+    } digits[] = {{0, 0, 1000.0}, {1, 1, 100.0}, {2, 2, 10.0}, {3, 3, 1.0}, {4, 4, 0.1},
                   // Out of range stands for E-6 rather than reading past the table.
-                  {-1, 10.0}, {5, 10.0}};
+                  {-1, 2, 10.0},  {5, 2, 10.0}};
     for (const auto& d : digits) {
-        ws.rounding_digit = 0;
-        ws.rounding_scale = 1000.0;
+        select_digit(0);
         select_digit(d.index);
-        EXPECT_EQ(ws.rounding_scale, d.scale) << "digit index " << d.index;
-        EXPECT_EQ(ws.rounding_digit, d.index >= 0 && d.index <= 4 ? d.index : 2)
+        EXPECT_EQ(std::make_tuple(ws.rounding_digit, ws.rounding_scale), std::make_tuple(d.digit, d.scale))
             << "digit index " << d.index;
     }
 }
@@ -52,39 +44,26 @@ TEST_F(SettingsLogic, MethodsMapToTheTwoFlagsAndBack)
     } methods[] = {{0, 0, 0}, {1, 1, 0}, {2, 0, 1}, {3, 1, 1}};
     for (const auto& m : methods) {
         select_method(m.index);
-        EXPECT_EQ(ws.param_change, m.param_change) << "method " << m.index;
-        EXPECT_EQ(ws.deflation_mode, m.deflation_mode) << "method " << m.index;
-        EXPECT_EQ(current_method(), m.index);
+        EXPECT_EQ(std::make_tuple(ws.param_change, ws.deflation_mode, current_method()),
+                  std::make_tuple(m.param_change, m.deflation_mode, m.index))
+            << "method " << m.index;
     }
     select_method(4);  // no such button: the method stays
     EXPECT_EQ(current_method(), 3);
 }
 
-TEST_F(SettingsLogic, SwitchingRoundingOnKeepsTheDigitAndOffBringsBackE6)
+TEST_F(SettingsLogic, RoundingOffBringsBackE6AndCancelPutsBackWhatWasThereOnOpening)
 {
-    select_digit(4);  // picked while off (cannot happen through the dialog, but harmless)
+    EXPECT_EQ(now(), std::make_tuple(0, 2, 10.0, 0, 0));  // first opening: off at E-6, Standard
     EXPECT_EQ(toggle_rounding(), 1);
-    EXPECT_EQ(ws.rounding_digit, 4);
-    EXPECT_EQ(ws.rounding_scale, 0.1);
-
-    select_digit(0);  // E-4, then the box is cleared again
-    EXPECT_EQ(toggle_rounding(), 0);
-    EXPECT_EQ(ws.rounding_digit, 2);
-    EXPECT_EQ(ws.rounding_scale, 10.0);
-}
-
-TEST_F(SettingsLogic, CancelPutsBackWhatWasThereOnOpening)
-{
-    toggle_rounding();
     select_digit(4);
     select_method(1);
     const SettingsCopy opened = keep_settings();
-
-    toggle_rounding();  // off, digit back to E-6
+    EXPECT_EQ(toggle_rounding(), 0);
+    EXPECT_EQ(now(), std::make_tuple(0, 2, 10.0, 1, 0));
     select_method(2);
     restore_settings(opened);
-
-    EXPECT_TRUE(same(keep_settings(), SettingsCopy{1, 4, 0.1, 1, 0}));
+    EXPECT_EQ(now(), std::make_tuple(1, 4, 0.1, 1, 0));
 }
 
 }  // namespace
