@@ -78,21 +78,17 @@ TEST(BatchOptions, WhatEachArgumentListMeans)
         EXPECT_EQ(parse({"--key", key_name(key), "x"}).options.key, key) << key_name(key);
 }
 
-TEST(BatchOptions, HelpAndVersionNeedNoFile)
-{
-    EXPECT_EQ(parse({"--help"}).error, OptionError::None);
-    EXPECT_TRUE(parse({"-h"}).options.help);
-    EXPECT_TRUE(parse({"--version"}).options.version);
-    EXPECT_EQ(parse({"--key", "auto"}).error, OptionError::NoFiles);
-}
-
-TEST(BatchOptions, ErrorsBlameTheArgument)
+TEST(BatchOptions, ErrorsBlameTheArgumentAndOnlyHelpOrVersionNeedsNoFile)
 {
     const struct {
         std::vector<std::string> args;
         OptionError error;
         const char* offending;
     } cases[] = {
+        {{"--help"}, OptionError::None, ""},
+        {{"-h"}, OptionError::None, ""},
+        {{"--version"}, OptionError::None, ""},
+        {{"--key", "auto"}, OptionError::NoFiles, ""},
         {{"--keys", "auto", "x"}, OptionError::UnknownOption, "--keys"},
         {{"x", "--key"}, OptionError::MissingValue, "--key"},
         {{"--key=", "x"}, OptionError::MissingValue, "--key="},
