@@ -6,11 +6,8 @@
 
 #include "text.h"
 
-template <class Draw>
-static Image render(int width, int height, Draw draw)
+BITMAPINFO top_down_dib(int width, int height)
 {
-    Image image;
-    if (width <= 0 || height <= 0) return image;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -18,6 +15,15 @@ static Image render(int width, int height, Draw draw)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+template <class Draw>
+static Image render(int width, int height, Draw draw)
+{
+    Image image;
+    if (width <= 0 || height <= 0) return image;
+    BITMAPINFO info = top_down_dib(width, height);
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

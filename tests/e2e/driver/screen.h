@@ -19,6 +19,10 @@ struct Image {
 // The screen rectangle (x, y, width, height).
 Image capture_screen(int x, int y, int width, int height);
 
+// The header of a top-down 32-bit DIB of that size, the form every picture
+// here is compared in.
+BITMAPINFO top_down_dib(int width, int height);
+
 // A bitmap resource of the program file; false when it has none by that name.
 bool program_bitmap(const std::wstring& program_path, const std::string& name, Image* image);
 

@@ -109,13 +109,7 @@ static Image expected_band(const Image& screen, int button, const std::wstring& 
     Image out;
     out.width = screen.width;
     out.height = screen.height;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = screen.width;
-    info.bmiHeader.biHeight = -screen.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = top_down_dib(screen.width, screen.height);
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
