@@ -1,7 +1,6 @@
 // What a picture cannot show, read from the running program for the scenario
 // scripts: one request a line on standard input (words separated by tabs),
-// one answer a line on standard output, texts in UTF-8 with newline, return, tab and
-// backslash escaped as in C.
+// one answer a line on standard output.
 //   where ID          screen centre of control ID of the open dialog, the main
 //                     window or the toolbar: "X Y", or "none"
 //   text ID           the text of that control, or "none"
@@ -10,8 +9,8 @@
 //                     and answers once the command has run or opened a box
 //   box               caption, text and buttons of the open dialog or message
 //                     box, tab-separated; empty when none is open
-//   poke X Y          once the mouse is at (X, Y), tells the program as a mouse
-//                     move does, and returns when it has followed
+//   poke              tells the program of the mouse as a move does, and
+//                     answers once it has followed
 //   reg KEY VALUE [DATA]  sets (or without DATA deletes) a string value under
 //                     HKEY_LOCAL_MACHINE: "ok", a tab and the value it had if any
 //   hold [PATH]       keeps the file open without sharing, so that the
@@ -31,20 +30,14 @@ static std::wstring widen(const std::string& s)
     return out;
 }
 
-static std::string utf8(const std::wstring& w)
+// UTF-8, with newline, return, tab and backslash escaped as in C unless raw.
+static std::string utf8(const std::wstring& w, bool raw = false)
 {
-    std::string s(w.size() * 3, '\0');
-    s.resize(WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], (int)s.size(),
-                                 nullptr, nullptr));
-    return s;
-}
-
-static std::string escaped(const std::wstring& w)
-{
-    std::string out;
-    for (char c : utf8(w)) {
+    std::string s(w.size() * 3, '\0'), out;
+    s.resize(WideCharToMultiByte(CP_UTF8, 0, w.data(), (int)w.size(), &s[0], (int)s.size(), nullptr, nullptr));
+    for (char c : s) {
         const char* e = c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\\' ? "\\\\" : nullptr;
-        e ? out += e : out += c;
+        e && !raw ? out += e : out += c;
     }
     return out;
 }
@@ -86,16 +79,11 @@ static std::string box()
     const wchar_t* names[] = {L"", L"ok", L"cancel", L"abort", L"retry", L"ignore", L"yes", L"no"};
     for (int id = 1; id <= 7; ++id)
         if (IsWindowVisible(GetDlgItem(dialog, id))) buttons += (buttons.empty() ? L"" : L"-") + std::wstring(names[id]);
-    return escaped(text_of(dialog)) + "\t" + escaped(text) + "\t" + escaped(buttons);
+    return utf8(text_of(dialog)) + "\t" + utf8(text) + "\t" + utf8(buttons);
 }
 
-static std::string poke(int x, int y)
+static std::string poke()
 {
-    POINT at{};
-    for (DWORD start = GetTickCount(); GetCursorPos(&at) && (at.x != x || at.y != y);) {
-        if (GetTickCount() - start > kTimeoutMs) return "the mouse did not get there";
-        Sleep(20);
-    }
     HWND main = FindWindowW(L"DROVU_95", nullptr);
     DWORD_PTR result;
     return SendMessageTimeoutW(main, WM_SETCURSOR, (WPARAM)main, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
@@ -117,19 +105,18 @@ static std::string reg(const std::vector<std::string>& a)
     else
         RegDeleteValueW(key, value.c_str());
     RegCloseKey(key);
-    return existed ? "ok\t" + utf8(was) : "ok";
+    return existed ? "ok\t" + utf8(was, true) : "ok";
 }
 
 // The press in flight: it may wait in a box the command opened until the
 // scenario answers it, and the next press waits for it.
 static HANDLE pressing = nullptr;
-static HWND pressed;
 static bool twice;
 
-static DWORD WINAPI press(void*)
+static DWORD WINAPI press(void* button)
 {
     const UINT messages[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
-    for (int i = 0; i < (twice ? 4 : 2); ++i) SendMessageW(pressed, messages[i], i % 2 ? 0 : MK_LBUTTON, 0);
+    for (int i = 0; i < (twice ? 4 : 2); ++i) SendMessageW((HWND)button, messages[i], i % 2 ? 0 : MK_LBUTTON, 0);
     return 0;
 }
 
@@ -137,9 +124,8 @@ static std::string click(HWND button, bool double_click)
 {
     if (pressing && WaitForSingleObject(pressing, kTimeoutMs) != WAIT_OBJECT_0) return "the last command goes on";
     if (!IsWindowEnabled(button)) return "the button is disabled";
-    pressed = button;
     twice = double_click;
-    pressing = CreateThread(nullptr, 0, press, nullptr, 0, nullptr);
+    pressing = CreateThread(nullptr, 0, press, button, 0, nullptr);
     for (DWORD start = GetTickCount(); WaitForSingleObject(pressing, 20) != WAIT_OBJECT_0 && !open_dialog();)
         if (GetTickCount() - start > kTimeoutMs) return "the command did not end";
     return "ok";
@@ -162,10 +148,10 @@ static std::string answer(const std::vector<std::string>& a)
     RECT r{};
     if (a[0] == "where" && c && GetWindowRect(c, &r))
         return std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2);
-    if (a[0] == "text" && c) return escaped(text_of(c));
+    if (a[0] == "text" && c) return utf8(text_of(c));
     if (a[0] == "click" && c) return click(c, a.size() > 2);
     if (a[0] == "box") return box();
-    if (a[0] == "poke" && a.size() == 3) return poke(n, atoi(a[2].c_str()));
+    if (a[0] == "poke") return poke();
     if (a[0] == "reg" && a.size() >= 3) return reg(a);
     if (a[0] == "hold") return hold(a);
     return c || a.size() < 2 ? "unknown request " + a[0] : "none";
