@@ -69,12 +69,12 @@ bool is_white(char c)
 // white space, so a field may begin with a TAB after the separator or with
 // the CR LF of a blank line before it; a one-line field would show those
 // bytes as garbage, and they do not change the value, so they are dropped.
-// A number longer than a field is cut to its first 15 bytes when the cut
-// keeps its value (only digits far behind the point are lost). A cut that
-// would lose the exponent or change the value otherwise, as in a number
-// printed with all its digits ("-1.2345678901234567e-05"), gives way to the
-// value in exponent form with as many digits as fit: the equation solved
-// must be the one in the file.
+// A number longer than a field is cut to its first 15 bytes when that
+// changes its value by at most one part in 1e10. A cut that would lose the
+// exponent or change the value more, as in a number printed with all its
+// digits ("-1.2345678901234567e-05"), gives way to the value in exponent
+// form with as many digits as fit: the equation solved must be the one in
+// the file.
 void grid_text(const char* field, char out[kFieldTextSize])
 {
     while (is_white(*field)) ++field;
