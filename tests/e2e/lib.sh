@@ -38,7 +38,7 @@ ask() {  # ask REQUEST...: the probe's answer in $answer
 
 launch() {  # launch en|ja PROGRAM: started in the scratch folder under that code page; its id in $!
   local locale=C.UTF-8
-  [ "$1" = ja ] && locale=ja_JP.UTF-8
+  [ "$1" = en ] || locale=ja_JP.UTF-8
   (cd "$scratch" && LANG=$locale LC_ALL=$locale exec wine "$2" >/dev/null 2>&1) &
 }
 ended() { ! kill -0 "$1" 2>/dev/null; }
@@ -116,10 +116,7 @@ same_picture() {
 steady() {  # the screen is as the picture FILE, taken half a second before, shows it
   sleep 0.5
   import -window root "$1.new.png"
-  [ "$(compare -metric AE "$1" "$1.new.png" null: 2>&1)" = 0 ]
-  local same=$?
-  mv "$1.new.png" "$1"
-  return $same
+  [ "$(compare -metric AE "$1" "$1.new.png" null: 2>&1; mv "$1.new.png" "$1")" = 0 ]
 }
 
 write() { printf '%b' "$2" | iconv -f UTF-8 -t CP932 >"$scratch/$1"; }  # write FILE TEXT

@@ -51,11 +51,9 @@ static HWND open_dialog()
 
 static HWND control(int id)
 {
-    HWND main = FindWindowW(L"DROVU_95", nullptr);
-    HWND found = open_dialog() ? GetDlgItem(open_dialog(), id) : nullptr;
-    if (!found && main) found = GetDlgItem(main, id);
-    if (!found && main) found = GetDlgItem(FindWindowExW(main, nullptr, L"IconBarWindow", nullptr), id);
-    return found;
+    HWND main = FindWindowW(L"DROVU_95", nullptr), found = GetDlgItem(open_dialog(), id);
+    if (!found) found = GetDlgItem(main, id);
+    return found ? found : GetDlgItem(FindWindowExW(main, nullptr, L"IconBarWindow", nullptr), id);
 }
 
 static std::wstring text_of(HWND window)
@@ -69,17 +67,14 @@ static std::wstring text_of(HWND window)
 static std::string box()
 {
     HWND dialog = open_dialog();
-    if (!dialog) return "";
-    std::wstring text, buttons;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        wchar_t kind[16] = L"";
-        GetClassNameW(c, kind, 16);
-        if (!lstrcmpiW(kind, L"Static") && !text_of(c).empty()) text += (text.empty() ? L"" : L"\n") + text_of(c);
-    }
+    std::wstring text, buttons, kind(16, L'\0');
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (GetClassNameW(c, &kind[0], 16) && !lstrcmpiW(kind.c_str(), L"Static") && !text_of(c).empty())
+            text += (text.empty() ? L"" : L"\n") + text_of(c);
     const wchar_t* names[] = {L"", L"ok", L"cancel", L"abort", L"retry", L"ignore", L"yes", L"no"};
     for (int id = 1; id <= 7; ++id)
         if (IsWindowVisible(GetDlgItem(dialog, id))) buttons += (buttons.empty() ? L"" : L"-") + std::wstring(names[id]);
-    return utf8(text_of(dialog)) + "\t" + utf8(text) + "\t" + utf8(buttons);
+    return dialog ? utf8(text_of(dialog)) + "\t" + utf8(text) + "\t" + utf8(buttons) : "";
 }
 
 static std::string poke()
@@ -93,17 +88,14 @@ static std::string poke()
 static std::string reg(const std::vector<std::string>& a)
 {
     HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, widen(a[1]).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, widen(a[1]).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
         return "cannot open " + a[1];
     const std::wstring value = widen(a[2]), data = a.size() > 3 ? widen(a[3]) : L"";
     wchar_t was[1024] = L"";
     DWORD size = sizeof was - sizeof *was;
-    const bool existed = RegQueryValueExW(key, value.c_str(), nullptr, nullptr, (BYTE*)was, &size) == ERROR_SUCCESS;
-    if (a.size() > 3)
-        RegSetValueExW(key, value.c_str(), 0, REG_SZ, (const BYTE*)data.c_str(), (DWORD)(data.size() + 1) * 2);
-    else
-        RegDeleteValueW(key, value.c_str());
+    const bool existed = !RegQueryValueExW(key, value.c_str(), nullptr, nullptr, (BYTE*)was, &size);
+    if (a.size() > 3) RegSetValueExW(key, value.c_str(), 0, REG_SZ, (const BYTE*)data.c_str(), (data.size() + 1) * 2);
+    else RegDeleteValueW(key, value.c_str());
     RegCloseKey(key);
     return existed ? "ok\t" + utf8(was, true) : "ok";
 }
@@ -131,20 +123,18 @@ static std::string click(HWND button, bool double_click)
     return "ok";
 }
 
-static HANDLE held = INVALID_HANDLE_VALUE;
+static HANDLE held = nullptr;
 
 static std::string hold(const std::vector<std::string>& a)
 {
-    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
-    held = a.size() < 2 ? INVALID_HANDLE_VALUE
-                        : CreateFileW(widen(a[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    return a.size() < 2 || held != INVALID_HANDLE_VALUE ? "ok" : "cannot open " + a[1];
+    if (held && held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    held = a.size() < 2 ? nullptr : CreateFileW(widen(a[1]).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    return held != INVALID_HANDLE_VALUE ? "ok" : "cannot open " + a[1];
 }
 
 static std::string answer(const std::vector<std::string>& a)
 {
-    const int n = a.size() > 1 ? atoi(a[1].c_str()) : 0;
-    HWND c = a[0] == "where" || a[0] == "text" || a[0] == "click" ? control(n) : nullptr;
+    HWND c = a.size() > 1 && a[0] != "reg" && a[0] != "hold" ? control(atoi(a[1].c_str())) : nullptr;
     RECT r{};
     if (a[0] == "where" && c && GetWindowRect(c, &r))
         return std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2);
@@ -159,14 +149,11 @@ static std::string answer(const std::vector<std::string>& a)
 
 int main()
 {
-    char line[4096];
-    while (std::fgets(line, sizeof line, stdin)) {
+    for (char line[4096]; std::fgets(line, sizeof line, stdin);) {
         std::vector<std::string> words(1);
         for (char* p = line; *p && *p != '\n' && *p != '\r'; ++p)
-            if (*p == '\t') words.emplace_back();
-            else words.back().push_back(*p);
+            *p == '\t' ? words.emplace_back() : words.back() += *p;
         std::printf("%s\n", answer(words).c_str());
         std::fflush(stdout);
     }
-    return 0;
 }
