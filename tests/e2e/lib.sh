@@ -63,7 +63,7 @@ exits() {  # exits CODE: the program ends by itself with this exit code
 second_copy() {  # second_copy en|ja: another copy ends at once with exit code 0
   launch "$1" "$program"
   local copy=$!
-  within ended $copy || { kill $copy; fail "the second copy goes on"; }
+  timeout=30 within ended $copy || { kill $copy; fail "the second copy goes on"; }
   wait $copy || fail "the second copy ended with code $?"
 }
 
@@ -141,7 +141,7 @@ run_case() {
     finish() {
       local status=$? step
       if [ -n "$pid" ] && ! ended "$pid"; then
-        [ $status -ne 0 ] || { ask box; [ -z "$answer" ] || { echo "FAIL $case_name: a box is left open: \"$answer\""; status=1; }; }
+        [ $status -ne 0 ] || within box_is "" || { echo "FAIL $case_name: a box is left open: \"$answer\""; status=1; }
         kill "$pid"
         wait "$pid" 2>/dev/null
       fi
