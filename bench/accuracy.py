@@ -22,6 +22,7 @@ import numpy as np
 
 KEYS = ["standard", "param", "deflation", "param-deflation", "auto", "simultaneous"]
 HERE = os.path.dirname(os.path.abspath(__file__))
+REFUSED = 3  # drovu-solve's exit status for coefficients the Solve command refuses
 
 
 def read_polynomials(path):
@@ -134,51 +135,65 @@ def largest_error(found, true):
 
 
 def drovu_roots(solve, key, files):
-    """{file: (roots, warned)} of the files drovu-solve solved under key."""
+    """{file: (roots, warned)} of the files drovu-solve solved under key,
+    {file: None} of those it refused."""
     out = subprocess.run([solve, "--key", key, "--format", "json"] + files,
                          capture_output=True, text=True, check=False).stdout
     results = {}
     for line in out.splitlines():
         record = json.loads(line)
-        if "roots" not in record:
-            continue
-        roots = [complex(r["re"], r["im"]) for r in record["roots"]]
-        results[record["file"]] = (roots, not record["accurate"])
+        if record["status"] == 0:
+            results[record["file"]] = ([complex(*root) for root in record["roots"]], record["large_error"])
+        elif record["status"] == REFUSED:
+            results[record["file"]] = None
     return results
+
+
+def summary(members, results, truth):
+    """Largest error over the solved members, and the counts of failures
+    and of warnings."""
+    worst, failed, warned = 0.0, 0, 0
+    for path in members:
+        if path not in results:
+            failed += 1
+            continue
+        roots, warning = results[path]
+        warned += warning
+        worst = max(worst, largest_error(roots, truth[path][1]))
+    return worst, failed, warned
 
 
 def main():
     solve = os.path.abspath(sys.argv[1])
     source = sys.argv[2] if len(sys.argv) > 2 else os.path.join(HERE, "polynomials.txt")
     polys = read_polynomials(source)
-    work = tempfile.mkdtemp(prefix="drovu-accuracy.")
+    work = tempfile.TemporaryDirectory(prefix="drovu-accuracy.")
     files, truth, numpy_found = [], {}, {}
     for ident, family, coefficients in polys:
         texts = [(field_text(r), field_text(i)) for r, i in coefficients]
-        path = os.path.join(work, ident + ".txt")
+        path = os.path.join(work.name, ident + ".txt")
         write_data_file(path, texts)
         files.append(path)
         truth[path] = (family, reference_roots(texts))
         numpy_found[path] = (list(np.roots([complex(float(r), float(i)) for r, i in texts])), False)
 
-    columns = [(key, drovu_roots(solve, key, files)) for key in KEYS] + [("numpy", numpy_found)]
-    families = list(dict.fromkeys(family for family, _ in truth.values()))
+    columns = [(key, drovu_roots(solve, key, files)) for key in KEYS]
+    # The Solve command refuses some equations whatever the key (a zero
+    # constant term): they are outside every column, numpy's included.
+    refused = [p for p in files if columns[0][1].get(p, ()) is None]
+    files = [p for p in files if p not in refused]
+    columns.append(("numpy", numpy_found))
     print("%-12s %4s" % ("family", "eqs") + "".join("%17s" % name for name, _ in columns))
-    for family in families:
+    for family in dict.fromkeys(family for family, _ in truth.values()):
         members = [p for p in files if truth[p][0] == family]
         row = "%-12s %4d" % (family, len(members))
         for _, results in columns:
-            worst, failed, warned = 0.0, 0, 0
-            for path in members:
-                if path not in results:
-                    failed += 1
-                    continue
-                roots, warning = results[path]
-                warned += warning
-                worst = max(worst, largest_error(roots, truth[path][1]))
+            worst, failed, warned = summary(members, results, truth)
             marks = ("%dF" % failed if failed else "") + ("%dW" % warned if warned else "")
             row += "%17s" % ("%.1e %s" % (worst, marks)).strip()
         print(row)
+    print("refused by the Solve command under every key: %s" % (
+        ", ".join(os.path.basename(p)[:-4] for p in refused) or "none"))
     for name, results in columns:
         failed = sum(p not in results for p in files)
         warned = sum(results[p][1] for p in files if p in results)
