@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "solver/sqrt_shortcut.h"
 #include "solver/workspace.h"
 
 static_assert(LDBL_MANT_DIG == 64, "the finder needs the x87 extended format");
@@ -49,11 +50,6 @@ static inline bool quotient(ext u, ext v, ext g, ext h, ext& re, ext& im)
 static inline bool finite(ext re, ext im)
 {
     return std::isfinite(re) && std::isfinite(im);
-}
-
-static inline ext modulus(ext re, ext im)
-{
-    return ext_sqrt(re * re + im * im);
 }
 
 // Degree 1: entry 0 = -(a_1 / a_0).
@@ -107,32 +103,39 @@ static int solve_quadratic(ext* a_re, ext* a_im)
 // Accepted when the step just taken satisfies |delta| / M <= tolerance.
 static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, ext& z_re, ext& z_im)
 {
-    ext bound = modulus(a_re[0], a_im[0]);
-    for (int k = 1; k <= m; ++k) {
-        ext size = modulus(a_re[k], a_im[k]);
-        if (size > bound) bound = size;
-    }
+    const ext bound = largest_modulus(a_re, a_im, m);
     if (!std::isfinite(bound)) return ROOTS_NO_CONVERGENCE;
+    const StepTest test = make_step_test(bound, tolerance);
 
+    // The derivative's coefficients (m - k)·a_k, the very products the
+    // derivative's Horner scheme forms, once per root instead of every step.
+    ext da_re[kRows], da_im[kRows];
+    ext f = m;
+    for (int k = 0; k < m; ++k, f = f - 1) {
+        da_re[k] = f * a_re[k];
+        da_im[k] = f * a_im[k];
+    }
     z_re = 0;
     z_im = -1;
     for (int steps = 0;;) {
+        // p and p' by Horner's scheme side by side: two independent chains
+        // the processor overlaps, each rounded exactly as on its own.
         ext p_re = a_re[0], p_im = a_im[0];
-        for (int k = 1; k <= m; ++k) {
-            ext t_re, t_im;
+        ext d_re = da_re[0], d_im = da_im[0];
+        for (int k = 1; k < m; ++k) {
+            ext t_re, t_im, u_re, u_im;
             mul(p_re, p_im, z_re, z_im, t_re, t_im);
+            mul(d_re, d_im, z_re, z_im, u_re, u_im);
             p_re = t_re + a_re[k];
             p_im = t_im + a_im[k];
+            d_re = u_re + da_re[k];
+            d_im = u_im + da_im[k];
         }
-        ext f = m;
-        ext d_re = f * a_re[0], d_im = f * a_im[0];
-        for (int k = 1; k <= m - 1; ++k) {
-            f = f - 1;
-            ext t_re, t_im;
-            mul(d_re, d_im, z_re, z_im, t_re, t_im);
-            d_re = t_re + f * a_re[k];
-            d_im = t_im + f * a_im[k];
-        }
+        ext t_re, t_im;
+        mul(p_re, p_im, z_re, z_im, t_re, t_im);
+        p_re = t_re + a_re[m];
+        p_im = t_im + a_im[m];
+
         ext delta_re, delta_im;
         if (!quotient(p_re, p_im, d_re, d_im, delta_re, delta_im)) return ROOTS_NO_CONVERGENCE;
         z_re = z_re - delta_re;
@@ -140,7 +143,7 @@ static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, e
         // Once a value leaves the finite numbers every later step is NaN and
         // the cap would be reached anyway; stop now.
         if (!finite(z_re, z_im)) return ROOTS_NO_CONVERGENCE;
-        if (modulus(delta_re, delta_im) / bound <= tolerance) return ROOTS_OK;
+        if (step_converged(test, delta_re * delta_re + delta_im * delta_im)) return ROOTS_OK;
         if (++steps == kMaxNewtonSteps) return ROOTS_NO_CONVERGENCE;
     }
 }

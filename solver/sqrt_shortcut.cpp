@@ -1,0 +1,77 @@
+// Square-root decisions without the square root where they are certain.
+//
+// Why ext_sqrt stays within 2^-62 of the true root. Write u = 2^-64 for the
+// rounding unit of the extended format (round to nearest, 64-bit
+// significand), s > 0 finite, y = sqrt(s) (y >= 2^-8223, a normal number
+// even for the smallest subnormal s), and one step of ext_sqrt as
+//   r' = fl(fl(s / r) + r) * 0.5      (the halving is exact: r' is normal).
+// A. Every step lands at or above y(1 - 2u): r' >= (s/r + r)(1 - u)^2 / 2 >=
+//    y(1 - u)^2, because (s/r + r) / 2 >= y. (While r is far above y, s / r
+//    may be subnormal; its absolute error, below 2^-16445, is negligible
+//    beside u·y.)
+// B. A step from r = y·t with t > 1 + 3u goes down: r' <= (1/t + t)(1 + u)^2
+//    y / 2 < y·t, as 1/t^2 < 2/(1 + u)^2 - 1 = 1 - 4u + O(u^2). So the
+//    iteration, which stops at the first step that does not go down, stops
+//    from some r with y(1 - 2u) <= r <= y(1 + 3u) (the start max(s, 1) is
+//    not below y).
+// C. That last step gives r' <= y(1 + (t - 1)^2 / (2t))(1 + u)^2 < y(1 + 3u).
+// So y(1 - 2u) <= ext_sqrt(s) <= y(1 + 3u): within y·d, d = 4u = 2^-62, of
+// y. ext_sqrt(0) = 0; for s = +inf and NaN it gives NaN.
+#include "solver/sqrt_shortcut.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "solver/workspace.h"
+
+// 2^-56: the margin of every shortcut below, far wider than the 2^-62 of
+// ext_sqrt plus the few roundings of the shortcut's own arithmetic.
+static constexpr long double kMargin = 0x1p-56L;
+
+// The step passes when fl(ext_sqrt(s) / b) <= t, b >= 1. Division rounded to
+// nearest is monotone, so it passes surely when ext_sqrt(s) <= t·b, i.e. when
+// y(1 + d) <= t·b, i.e. s <= (t·b)^2 / (1 + d)^2; and it fails surely when
+// ext_sqrt(s) / b > t(1 + 2u) >= the successor of t, i.e. when
+// s > (t·b)^2 (1 + 2u)^2 / (1 - d)^2. With P = fl(t·b), fl(P·P) lies within
+// (t·b)^2 (1 -+ u)^3; times (1 -+ 2^-56), rounded once more, it lands inside
+// both limits: (1 + u)^4 (1 - 2^-56) < (1 + d)^-2 and (1 - u)^4 (1 + 2^-56) >
+// (1 + 2u)^2 (1 - d)^-2. Out of the normal range (an overflowing square, a
+// subnormal one) nothing is sure and every step takes the iteration.
+StepTest make_step_test(long double bound, long double tolerance)
+{
+    const long double square = (tolerance * bound) * (tolerance * bound);
+    StepTest test{bound, tolerance, square * (1 - kMargin), square * (1 + kMargin)};
+    if (!(square >= LDBL_MIN && test.sure_reject <= LDBL_MAX)) {
+        test.sure_accept = -1;
+        test.sure_reject = HUGE_VALL;
+    }
+    return test;
+}
+
+long double largest_modulus(const long double* re, const long double* im, int m)
+{
+    long double squares[kRows];
+    squares[0] = re[0] * re[0] + im[0] * im[0];
+    // ext_sqrt(+inf) and ext_sqrt(NaN) are NaN: the scan's start is NaN and
+    // no comparison with it ever succeeds.
+    if (!(squares[0] <= LDBL_MAX)) return ext_sqrt(squares[0]);
+    long double largest = squares[0];  // the largest finite square
+    for (int k = 1; k <= m; ++k) {
+        squares[k] = re[k] * re[k] + im[k] * im[k];
+        if (squares[k] > largest && squares[k] <= LDBL_MAX) largest = squares[k];
+    }
+    // A square below fl(largest (1 - 2^-56)) <= largest (1 - 2^-57) has a
+    // root below sqrt(largest)(1 - 2^-58)(1 + d), itself below
+    // sqrt(largest)(1 - d) <= ext_sqrt(largest): it cannot be the maximum,
+    // and ext_sqrt runs only for the squares at or above that line. Below 1
+    // (never the case for a monic polynomial) the line might lose its
+    // precision among subnormals; there every modulus is taken.
+    const long double line = largest >= 1 ? largest * (1 - kMargin) : 0;
+    long double bound = 0;
+    for (int k = 0; k <= m; ++k) {
+        if (!(squares[k] >= line && squares[k] <= largest)) continue;
+        const long double size = ext_sqrt(squares[k]);
+        if (size > bound) bound = size;
+    }
+    return bound;
+}
