@@ -20,6 +20,18 @@ long double ext_sqrt(long double x)
     if (x == 0) return 0;
     if (x < 0) return -1;
     ext r = x > 1 ? x : 1;
+    // Far from the root a step only halves r. For x in [2^(e-1), 2^e): from
+    // r = x·2^-k (x > 1) the quotient x / r = 2^k is below half an ulp of r
+    // while 2k < e - 65, and from r = 2^-k (x < 1) the quotient x·2^k is
+    // while 2k <= -e - 64; then x / r + r rounds to r and the step gives
+    // exactly r / 2. Those steps are taken at once, with six to spare: from
+    // x = 1e4000 that saves 6,600 divisions, and the result is the same.
+    if (x <= LDBL_MAX) {
+        int e;
+        std::frexp(x, &e);
+        const int halvings = ((x > 1 ? e : -e) - 70) / 2;
+        if (halvings > 0) r = std::ldexp(r, -halvings);
+    }
     ext previous;
     do {
         previous = r;
