@@ -115,9 +115,8 @@ static int solve_quadratic(ext* a_re, ext* a_im)
 // Accepted when the step just taken satisfies |delta| / M <= tolerance.
 static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, ext& z_re, ext& z_im)
 {
-    const ext bound = largest_modulus(a_re, a_im, m);
-    if (!std::isfinite(bound)) return ROOTS_NO_CONVERGENCE;
-    const StepTest test = make_step_test(bound, tolerance);
+    StepTest test;
+    if (!make_step_test(a_re, a_im, m, tolerance, test)) return ROOTS_NO_CONVERGENCE;
 
     // The derivative's coefficients (m - k)·a_k, the very products the
     // derivative's Horner scheme forms, once per root instead of every step.

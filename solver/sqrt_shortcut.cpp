@@ -28,24 +28,43 @@
 // ext_sqrt plus the few roundings of the shortcut's own arithmetic.
 static constexpr long double kMargin = 0x1p-56L;
 
-// The step passes when fl(ext_sqrt(s) / b) <= t, b >= 1. Division rounded to
-// nearest is monotone, so it passes surely when ext_sqrt(s) <= t·b, i.e. when
-// y(1 + d) <= t·b, i.e. s <= (t·b)^2 / (1 + d)^2; and it fails surely when
-// ext_sqrt(s) / b > t(1 + 2u) >= the successor of t, i.e. when
-// s > (t·b)^2 (1 + 2u)^2 / (1 - d)^2. With P = fl(t·b), fl(P·P) lies within
-// (t·b)^2 (1 -+ u)^3; times (1 -+ 2^-56), rounded once more, it lands inside
-// both limits: (1 + u)^4 (1 - 2^-56) < (1 + d)^-2 and (1 - u)^4 (1 + 2^-56) >
-// (1 + 2u)^2 (1 - d)^-2. Out of the normal range (an overflowing square, a
-// subnormal one) nothing is sure and every step takes the iteration.
-StepTest make_step_test(long double bound, long double tolerance)
+// The step passes when fl(ext_sqrt(s) / M) <= t. M is the largest of the
+// moduli ext_sqrt(s_k) of the coefficients whose squares s_k are finite, so
+// for L the largest of those squares sqrt(L)(1 - d) <= M <= sqrt(L)(1 + d).
+// Division rounded to nearest is monotone: the step passes surely when
+// ext_sqrt(s) <= t·sqrt(L)(1 - d), i.e. when s <= t^2 L (1 - d)^2 / (1 + d)^2;
+// it fails surely when ext_sqrt(s) / M > t(1 + 2u) >= the successor of t, i.e.
+// when s > t^2 L (1 + d)^2 (1 + 2u)^2 / (1 - d)^2. Q = fl(fl(t·t)·L) lies within
+// t^2 L (1 -+ u)^2; times (1 -+ 2^-56), rounded once more, it lands inside
+// both limits: (1 + u)^3 (1 - 2^-56) < (1 - d)^2 / (1 + d)^2 and
+// (1 - u)^3 (1 + 2^-56) > (1 + d)^2 (1 + 2u)^2 / (1 - d)^2. Out of the normal
+// range (an overflowing product, a subnormal one) nothing is sure and every
+// step takes the exact test.
+bool make_step_test(const long double* re, const long double* im, int m, long double tolerance, StepTest& test)
 {
-    const long double square = (tolerance * bound) * (tolerance * bound);
-    StepTest test{bound, tolerance, square * (1 - kMargin), square * (1 + kMargin)};
-    if (!(square >= LDBL_MIN && test.sure_reject <= LDBL_MAX)) {
-        test.sure_accept = -1;
-        test.sure_reject = HUGE_VALL;
+    test = StepTest{re, im, m, tolerance, -1, HUGE_VALL, false, 0};
+    long double largest = re[0] * re[0] + im[0] * im[0];
+    // ext_sqrt(+inf) and ext_sqrt(NaN) are NaN, and so is M then.
+    if (!(largest <= LDBL_MAX)) return false;
+    for (int k = 1; k <= m; ++k) {
+        const long double square = re[k] * re[k] + im[k] * im[k];
+        if (square > largest && square <= LDBL_MAX) largest = square;
     }
-    return test;
+    const long double tt = tolerance * tolerance, q = tt * largest;
+    if (tt >= LDBL_MIN && q >= LDBL_MIN && q * (1 + kMargin) <= LDBL_MAX) {
+        test.sure_accept = q * (1 - kMargin);
+        test.sure_reject = q * (1 + kMargin);
+    }
+    return true;
+}
+
+bool step_converged_exactly(StepTest& test, long double s)
+{
+    if (!test.bound_known) {
+        test.bound = largest_modulus(test.re, test.im, test.m);
+        test.bound_known = true;
+    }
+    return ext_sqrt(s) / test.bound <= test.tolerance;
 }
 
 long double largest_modulus(const long double* re, const long double* im, int m)

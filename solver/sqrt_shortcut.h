@@ -5,21 +5,31 @@
 
 #include "solver/root_finder.h"
 
-// The stopping test of a Newton step, ext_sqrt(s) / bound <= tolerance, for s
-// the squared modulus of the step; bound and tolerance stay fixed per root.
+// The stopping test of the Newton search for a root of a[0..m]:
+// ext_sqrt(s) / M <= tolerance for s the squared modulus of a step and M the
+// bound below, both fixed while the search lasts. M itself is worked out only
+// for a step too close to call.
 struct StepTest {
-    long double bound, tolerance;
+    const long double *re, *im;
+    int m;
+    long double tolerance;
     long double sure_accept;  // s at or below passes, whatever ext_sqrt's last bits
     long double sure_reject;  // s above fails
+    bool bound_known;
+    long double bound;
 };
 
-StepTest make_step_test(long double bound, long double tolerance);
+// False, and no step can pass, when M is not finite (|a_0| is NaN).
+bool make_step_test(const long double* re, const long double* im, int m, long double tolerance, StepTest& test);
 
-inline bool step_converged(const StepTest& test, long double s)
+// The test for a step too close to call: M, then the quotient.
+bool step_converged_exactly(StepTest& test, long double s);
+
+inline bool step_converged(StepTest& test, long double s)
 {
     if (s <= test.sure_accept) return true;
     if (s > test.sure_reject) return false;
-    return ext_sqrt(s) / test.bound <= test.tolerance;
+    return step_converged_exactly(test, s);
 }
 
 // The bound of the Newton search over a[0..m]: the value of the scan

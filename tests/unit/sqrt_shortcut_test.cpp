@@ -46,9 +46,8 @@ TEST(ExtSqrtShortcut, RootIsTheIterationsAndWithinItsMarginOfTheTrueRoot)
     for (int i = 0; i < 1000000; ++i) {
         long double s = random_value(state, static_cast<int>(next_bits(state) >> 61) - 4);
         if (i % 4 == 0) s = std::ldexp(std::floor(std::ldexp(s, 28)) * std::floor(std::ldexp(s, 28)), -56);  // exact
-        if (i < 2000)  // where the steps that only halve end, and anywhere in the range
-            s = random_value(state, i < 1000 ? (i % 2 ? 55 : -95) + i % 40
-                                             : static_cast<int>(next_bits(state) >> 33 & 0x7FFF) - 16445);
+        const int wide = i < 1000 ? (i % 2 ? 55 : -95) + i % 40 : static_cast<int>(next_bits(state) >> 33 & 0x7FFF) - 16445;
+        if (i < 2000) s = random_value(state, wide);  // where the steps that only halve end, and anywhere
         const long double root = ext_sqrt(s), hardware = std::sqrt(s);  // fsqrt: within 2^-64 of the root
         if (std::fabs(root - hardware) <= 0x5p-64L * hardware && (i >= 2000 || root == plain_sqrt(s))) continue;
         if (failures++ < 5) ADD_FAILURE() << "ext_sqrt(" << std::hexfloat << s << ") = " << root << ", sqrt " << hardware;
@@ -66,9 +65,12 @@ TEST(ExtSqrtShortcut, StepTestDecidesAsTheIteration)
     for (const auto& scale : scales) {
         for (int trial = 0; trial < scale.trials; ++trial) {
             const int e = scale.low + static_cast<int>((next_bits(state) >> 33) % (scale.high - scale.low + 1));
-            const int bound_exponent = static_cast<int>(next_bits(state) >> 59);
-            const long double bound = random_value(state, bound_exponent), tolerance = random_value(state, e - bound_exponent);
-            const StepTest test = make_step_test(bound, tolerance);
+            const int bound_exponent = static_cast<int>(next_bits(state) >> 59) - 16;
+            const long double tolerance = random_value(state, e - bound_exponent),
+                              re[] = {random_value(state, bound_exponent), random_value(state, bound_exponent - 1)};
+            const long double im[] = {0, random_value(state, bound_exponent - 1)}, bound = largest_modulus(re, im, 1);
+            StepTest test;
+            ASSERT_TRUE(make_step_test(re, im, 1, tolerance, test));
             long double s = step_ulps((tolerance * bound) * (tolerance * bound), -800);
             for (int i = 0; i <= 1600 / scale.stride; ++i, s = step_ulps(s, scale.stride)) {
                 // Beside the swept square a random one, and now and then the ends
@@ -76,8 +78,7 @@ TEST(ExtSqrtShortcut, StepTestDecidesAsTheIteration)
                 const long double probes[] = {s, s * (next_bits(state) >> 62), 0, HUGE_VALL, NAN, LDBL_TRUE_MIN, LDBL_MAX};
                 for (int p = 0; p < (i > 0 ? 2 : 7); ++p) {
                     if (step_converged(test, probes[p]) == (ext_sqrt(probes[p]) / bound <= tolerance)) continue;
-                    if (failures++ < 5)
-                        ADD_FAILURE() << std::hexfloat << "bound " << bound << " tolerance " << tolerance << " s " << probes[p];
+                    if (failures++ < 5) ADD_FAILURE() << std::hexfloat << bound << " " << tolerance << " " << probes[p];
                 }
             }
         }
@@ -103,16 +104,14 @@ TEST(ExtSqrtShortcut, BoundIsTheScansValue)
                 im[k] = -random_value(state, static_cast<int>(next_bits(state) >> 60) - 8);
             }
         }
-        for (int k = 0; trial % 500 == 499 && k <= m; ++k) {  // every square below 1, some subnormal
-            re[k] = std::ldexp(re[k], -8190);
-            im[k] = std::ldexp(im[k], -8190);
-        }
+        for (int k = 0; trial % 500 == 499 && k <= m; ++k)  // every square below 1, some subnormal
+            re[k] = std::ldexp(re[k], -8190), im[k] = std::ldexp(im[k], -8190);
         long double expected = ext_sqrt(re[0] * re[0] + im[0] * im[0]);  // the scan, every modulus taken
-        for (int k = 1; k <= m; ++k) {
-            const long double size = ext_sqrt(re[k] * re[k] + im[k] * im[k]);
-            if (size > expected) expected = size;
-        }
+        for (int k = 1; k <= m; ++k)
+            if (const long double size = ext_sqrt(re[k] * re[k] + im[k] * im[k]); size > expected) expected = size;
         const long double bound = largest_modulus(re, im, m);
+        StepTest test;  // no step can pass when M is NaN
+        EXPECT_EQ(make_step_test(re, im, m, 1e-7L, test), !std::isnan(expected)) << "trial " << trial;
         ASSERT_TRUE(bound == expected || (std::isnan(bound) && std::isnan(expected))) << "trial " << trial << std::hexfloat << ": " << bound << " != " << expected;
     }
 }
