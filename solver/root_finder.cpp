@@ -129,18 +129,17 @@ static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, e
     z_re = 0;
     z_im = -1;
     for (int steps = 0;;) {
-        // p and p' by Horner's scheme side by side: two independent chains
-        // the processor overlaps, each rounded exactly as on its own.
+        // p and p' by Horner's scheme side by side, (u + iv)(z) + a written out
+        // as in mul(): two independent chains the processor overlaps, each
+        // rounded exactly as on its own.
         ext p_re = a_re[0], p_im = a_im[0];
         ext d_re = da_re[0], d_im = da_im[0];
         for (int k = 1; k < m; ++k) {
-            ext t_re, t_im, u_re, u_im;
-            mul(p_re, p_im, z_re, z_im, t_re, t_im);
-            mul(d_re, d_im, z_re, z_im, u_re, u_im);
-            p_re = t_re + a_re[k];
-            p_im = t_im + a_im[k];
-            d_re = u_re + da_re[k];
-            d_im = u_im + da_im[k];
+            const ext u = p_re, v = p_im, g = d_re, h = d_im;
+            p_re = (u * z_re - v * z_im) + a_re[k];
+            p_im = (u * z_im + v * z_re) + a_im[k];
+            d_re = (g * z_re - h * z_im) + da_re[k];
+            d_im = (g * z_im + h * z_re) + da_im[k];
         }
         ext t_re, t_im;
         mul(p_re, p_im, z_re, z_im, t_re, t_im);
