@@ -1,4 +1,4 @@
-// Square-root decisions without the square root where they are certain.
+// The Newton stopping test without a square root where its outcome is certain.
 //
 // Why ext_sqrt stays within 2^-62 of the true root. Write u = 2^-64 for the
 // rounding unit of the extended format (round to nearest, 64-bit
@@ -24,9 +24,21 @@
 
 #include "solver/workspace.h"
 
-// 2^-56: the margin of every shortcut below, far wider than the 2^-62 of
+// 2^-56: the margin of the shortcut below, far wider than the 2^-62 of
 // ext_sqrt plus the few roundings of the shortcut's own arithmetic.
 static constexpr long double kMargin = 0x1p-56L;
+
+// M by its definition. NaN when |a_0| is; any other modulus that is NaN (a
+// squared modulus beyond the range) never replaces M.
+static long double largest_modulus(const long double* re, const long double* im, int m)
+{
+    long double bound = ext_sqrt(re[0] * re[0] + im[0] * im[0]);
+    for (int k = 1; k <= m; ++k) {
+        const long double size = ext_sqrt(re[k] * re[k] + im[k] * im[k]);
+        if (size > bound) bound = size;
+    }
+    return bound;
+}
 
 // The step passes when fl(ext_sqrt(s) / M) <= t. M is the largest of the
 // moduli ext_sqrt(s_k) of the coefficients whose squares s_k are finite, so
@@ -65,32 +77,4 @@ bool step_converged_exactly(StepTest& test, long double s)
         test.bound_known = true;
     }
     return ext_sqrt(s) / test.bound <= test.tolerance;
-}
-
-long double largest_modulus(const long double* re, const long double* im, int m)
-{
-    long double squares[kRows];
-    squares[0] = re[0] * re[0] + im[0] * im[0];
-    // ext_sqrt(+inf) and ext_sqrt(NaN) are NaN: the scan's start is NaN and
-    // no comparison with it ever succeeds.
-    if (!(squares[0] <= LDBL_MAX)) return ext_sqrt(squares[0]);
-    long double largest = squares[0];  // the largest finite square
-    for (int k = 1; k <= m; ++k) {
-        squares[k] = re[k] * re[k] + im[k] * im[k];
-        if (squares[k] > largest && squares[k] <= LDBL_MAX) largest = squares[k];
-    }
-    // A square below fl(largest (1 - 2^-56)) <= largest (1 - 2^-57) has a
-    // root below sqrt(largest)(1 - 2^-58)(1 + d), itself below
-    // sqrt(largest)(1 - d) <= ext_sqrt(largest): it cannot be the maximum,
-    // and ext_sqrt runs only for the squares at or above that line. Below 1
-    // (never the case for a monic polynomial) the line might lose its
-    // precision among subnormals; there every modulus is taken.
-    const long double line = largest >= 1 ? largest * (1 - kMargin) : 0;
-    long double bound = 0;
-    for (int k = 0; k <= m; ++k) {
-        if (!(squares[k] >= line && squares[k] <= largest)) continue;
-        const long double size = ext_sqrt(squares[k]);
-        if (size > bound) bound = size;
-    }
-    return bound;
 }

@@ -1,14 +1,17 @@
-// Decisions that hang on a square root by ext_sqrt, taken from its argument
-// alone whenever the outcome is certain; the slow iteration runs only when
-// the outcome is too close to call. Every result is the one ext_sqrt gives.
+// The Newton stopping test, which hangs on square roots by ext_sqrt, decided
+// from squared moduli alone whenever the outcome is certain; the slow
+// iteration runs only when it is too close to call. Every outcome is the one
+// the square roots give.
 #pragma once
 
 #include "solver/root_finder.h"
 
 // The stopping test of the Newton search for a root of a[0..m]:
 // ext_sqrt(s) / M <= tolerance for s the squared modulus of a step and M the
-// bound below, both fixed while the search lasts. M itself is worked out only
-// for a step too close to call.
+// bound of the search,
+//   M = |a_0|; for k = 1..m: M = |a_k| when |a_k| > M,  |a| = ext_sqrt(re^2 + im^2),
+// both fixed while the search lasts. M itself is worked out only for a step
+// too close to call.
 struct StepTest {
     const long double *re, *im;
     int m;
@@ -31,9 +34,3 @@ inline bool step_converged(StepTest& test, long double s)
     if (s > test.sure_reject) return false;
     return step_converged_exactly(test, s);
 }
-
-// The bound of the Newton search over a[0..m]: the value of the scan
-//   M = |a_0|; for k = 1..m: M = |a_k| when |a_k| > M
-// with |a| = ext_sqrt(re^2 + im^2). NaN when |a_0| is; any other modulus that
-// is NaN (a squared modulus beyond the range) never replaces M.
-long double largest_modulus(const long double* re, const long double* im, int m);
