@@ -6,6 +6,7 @@
 // figure or a text moves unnoticed.
 //   numeric_check < bench/polynomials.txt
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -53,8 +54,7 @@ static void solve_all_keys(const BenchPolynomial& p, bool full)
 // coefficients whose magnitudes spread over up to 2^-332..2^331 (the wider
 // the higher the index; one in eight parts zero), and products of (x - r)
 // with roots r in {-1.5, -0.5, 0.5, 1.5} + {-1, 0, 1, 2}i, repeated ones
-// included.
-// The widest spreads reach the limits 1e-100 and 1e100 themselves.
+// included. The widest spreads reach the limits 1e-100 and 1e100 themselves.
 static BenchPolynomial random_equation(int n, int index)
 {
     BenchPolynomial p{};
