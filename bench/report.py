@@ -31,7 +31,7 @@ def read_polynomials(path):
 
 
 def numpy_microseconds(coefficients):
-    """Median of five batches of at least a millisecond, as solve_loop times."""
+    """The fastest of five batches of at least a millisecond, as solve_loop times."""
     batches = []
     for _ in range(5):
         calls, start = 0, time.perf_counter()
@@ -42,7 +42,7 @@ def numpy_microseconds(coefficients):
             if elapsed >= 1e-3:
                 break
         batches.append(elapsed / calls * 1e6)
-    return statistics.median(batches)
+    return min(batches)
 
 
 def main():
