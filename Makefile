@@ -76,7 +76,7 @@ screenshots: windows
 	@DROVU_PRIVATE_DISPLAY=1 tools/wine-session tests/e2e/screenshots $(WINDOWS) build/screenshots
 
 bench: native windows
-	@tests/bench/run $(NATIVE) $(WINDOWS)
+	@bench/run $(NATIVE) $(WINDOWS)
 
 clean:
 	rm -rf build
