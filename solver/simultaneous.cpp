@@ -1,8 +1,8 @@
 // Simultaneous iteration (Aberth-Ehrlich) in extended precision. It uses
-// only + - * / and sqrt, which are rounded exactly in both builds, and no
-// logarithm, power or cosine of a maths library: their last bits differ
-// between the Windows runtime and the native one, and the two programs must
-// agree to the bit.
+// only + - * / and sqrt, which are rounded exactly in both builds, and the
+// exact exponent operations ilogb, scalbn and floor; no logarithm, power or
+// cosine of a maths library: their last bits differ between the Windows
+// runtime and the native one, and the two programs must agree to the bit.
 #include "solver/simultaneous.h"
 
 #include <cfloat>
@@ -285,9 +285,10 @@ bool aberth_step(const Reading& r, int i, int n, const ext* z_re, const ext* z_i
 {
     ext den_re = r.ratio_re, den_im = r.ratio_im;
     for (int j = 0; j < n; ++j) {
+        if (j == i) continue;
         const ext g = z_re[i] - z_re[j], h = z_im[i] - z_im[j];
         const ext q = g * g + h * h;
-        if (j == i || q == 0) continue;
+        if (q == 0) continue;
         const ext inverse = 1 / q;
         den_re -= g * inverse;
         den_im += h * inverse;
@@ -314,35 +315,37 @@ bool leave_plain_stage(const Polynomial& p, ext& z_re, ext& z_im, RootState& roo
     return true;
 }
 
-// A step of the correction of root i: plain, or compensated. True when the
-// root is settled.
-bool correct_root(const Polynomial& p, int i, ext* z_re, ext* z_im, RootState& root, bool& failed)
+enum class Progress { Open, Settled, Failed };
+
+Progress settled_if(bool settled)
+{
+    return settled ? Progress::Settled : Progress::Open;
+}
+
+// One correction of root i, with plain or compensated values. Failed where
+// the correction cannot be divided out or leaves the finite numbers.
+Progress correct_root(const Polynomial& p, int i, ext* z_re, ext* z_im, RootState& root)
 {
     const int n = p.n;
     const Reading r = read_at(p, z_re[i], z_im[i], root.compensated ? Compensation::Both : Compensation::None);
-    if (r.backward == 0) return true;  // an exact root
-    if (!root.compensated && r.backward <= 8 * n * kRoundoff) return leave_plain_stage(p, z_re[i], z_im[i], root);
+    if (r.backward == 0) return Progress::Settled;  // an exact root
+    if (!root.compensated && r.backward <= 8 * n * kRoundoff)
+        return settled_if(leave_plain_stage(p, z_re[i], z_im[i], root));
     ext w_re, w_im;
-    if (!aberth_step(r, i, n, z_re, z_im, w_re, w_im)) {
-        failed = true;
-        return false;
-    }
+    if (!aberth_step(r, i, n, z_re, z_im, w_re, w_im)) return Progress::Failed;
     const ext step = modulus(w_re, w_im);
     // With compensated values: a residual at their rounding level, or a
     // correction that no longer shrinks, is all the precision gives.
     if (root.compensated && (r.backward <= 64 * n * n * kRoundoff * kRoundoff || step >= root.last_step))
-        return true;
+        return Progress::Settled;
     z_re[i] -= w_re;
     z_im[i] -= w_im;
-    if (!std::isfinite(z_re[i]) || !std::isfinite(z_im[i])) {
-        failed = true;
-        return false;
-    }
+    if (!std::isfinite(z_re[i]) || !std::isfinite(z_im[i])) return Progress::Failed;
     const ext size = modulus(z_re[i], z_im[i]);
     const bool converged = step <= kConvergedStep * size && step * size <= root.last_step * root.last_step;
     root.last_step = step;
-    if (step <= 2 * kRoundoff * size) return true;
-    return !root.compensated && converged && leave_plain_stage(p, z_re[i], z_im[i], root);
+    if (step <= 2 * kRoundoff * size) return Progress::Settled;
+    return settled_if(!root.compensated && converged && leave_plain_stage(p, z_re[i], z_im[i], root));
 }
 
 // Aberth-Ehrlich: every unsettled root corrected once per sweep, each with
@@ -356,9 +359,9 @@ bool iterate(const Polynomial& p, ext* z_re, ext* z_im, RootState* state)
         if (sweep == kMaxSweeps) return false;
         for (int i = 0; i < p.n; ++i) {
             if (state[i].settled) continue;
-            bool failed = false;
-            state[i].settled = correct_root(p, i, z_re, z_im, state[i], failed);
-            if (failed) return false;
+            const Progress progress = correct_root(p, i, z_re, z_im, state[i]);
+            if (progress == Progress::Failed) return false;
+            state[i].settled = progress == Progress::Settled;
             if (state[i].settled) --open;
         }
     }
