@@ -1,4 +1,4 @@
-// Scaling, the four keys to solution, and the error figures.
+// Scaling, the keys to solution, and the error figures.
 #include "solver/solve_driver.h"
 
 #include <cmath>
@@ -195,15 +195,17 @@ static ext exact_part(double scaled, double saved, ext typed)
 }
 
 // Simultaneous iteration on the user's coefficients divided by the power of
-// two nearest below the scale M: that division is exact, where one by M
-// would round every coefficient once more.
+// two at or below the scale M: that division is exact, where one by M would
+// round every coefficient once more.
 static bool solve_simultaneously(UiHandle owner, int n, RootList& roots)
 {
     if (ws.coef_scale > 0) {
         const int exponent = std::ilogb(ws.coef_scale);
         for (int k = 0; k <= n; ++k) {
-            ws.work_re[k] = std::scalbn(exact_part(ws.coef_re[k], ws.saved_coef_re[k], ws.typed_coef_re[k]), -exponent);
-            ws.work_im[k] = std::scalbn(exact_part(ws.coef_im[k], ws.saved_coef_im[k], ws.typed_coef_im[k]), -exponent);
+            const ext re = exact_part(ws.coef_re[k], ws.saved_coef_re[k], ws.typed_coef_re[k]);
+            const ext im = exact_part(ws.coef_im[k], ws.saved_coef_im[k], ws.typed_coef_im[k]);
+            ws.work_re[k] = std::scalbn(re, -exponent);
+            ws.work_im[k] = std::scalbn(im, -exponent);
         }
     }
     if (!classify(owner, find_roots_simultaneously(n), n)) return false;
