@@ -7,12 +7,15 @@
 #include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
-// Keys: 0 Standard, 1 Parameter change, 2 Deflation, 3 both. Returns the
-// scaling's SCALE_ALL_ZERO, or solve_equation's result (0 solved, 1 failed).
+// Keys: 0 Standard, 1 Parameter change, 2 Deflation, 3 both, 4 simultaneous
+// iteration. Returns the scaling's SCALE_ALL_ZERO, or solve_equation's
+// result (0 solved, 1 failed).
+constexpr int kBenchKeys = 5;
 inline int bench_solve(const BenchPolynomial& p, int key)
 {
     ws.param_change = key & 1;
-    ws.deflation_mode = key >> 1;
+    ws.deflation_mode = (key >> 1) & 1;
+    ws.simultaneous_iteration = key == 4;
     ws.degree = p.degree;
     for (int k = 0; k <= p.degree; ++k) {
         ws.coef_re[k] = p.re[k];

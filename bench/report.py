@@ -16,7 +16,7 @@ import time
 import numpy as np
 
 BANDS = ((1, 4), (5, 10), (11, 20), (21, 28), (29, 29))
-KEYS = ("Standard", "Param. change", "Deflation", "Param.+Defl.")
+KEYS = ("Standard", "Param. change", "Deflation", "Param.+Defl.", "Simultaneous")
 
 
 def read_polynomials(path):
@@ -62,12 +62,13 @@ def main():
         print(f"{'degree':8}" + "".join(f"{k:>15}" for k in KEYS))
         for low, high in BANDS:
             idents = [i for i in numpy_us if low <= degree[i] <= high]
-            ratios = [statistics.median(times[i, key] / numpy_us[i] for i in idents) for key in range(4)]
+            ratios = [statistics.median(times[i, key] / numpy_us[i] for i in idents) for key in range(len(KEYS))]
             print(f"{low:2}..{high:<4}" + "".join(f"{r:15.3f}" for r in ratios))
-        standard = statistics.median(times[i, 0] for i in random29)
         numpy_random = statistics.median(numpy_us[i] for i in random29)
-        print(f"Standard, degree 29 random complex: {standard:.1f} us, {standard / numpy_random:.3f} x numpy.roots")
-        for key in range(4):
+        for key in (0, 4):
+            us = statistics.median(times[i, key] for i in random29)
+            print(f"{KEYS[key]}, degree 29 random complex: {us:.1f} us, {us / numpy_random:.3f} x numpy.roots")
+        for key in range(len(KEYS)):
             slowest = max((i for i in numpy_us), key=lambda i: times[i, key])
             print(f"slowest {KEYS[key]:14} {slowest:16} {times[slowest, key]:9.1f} us = "
                   f"{times[slowest, key] / numpy29:5.2f} x numpy's degree 29")

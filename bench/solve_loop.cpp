@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     }
     if (argc == 2) {
         for (int i = 0; i < count; ++i)
-            for (int key = 0; key < 4; ++key) {
+            for (int key = 0; key < kBenchKeys; ++key) {
                 const double us = fastest_microseconds(polys[i], key);
                 std::printf("%s %s %d %d %.3f %d\n", polys[i].id, polys[i].family, polys[i].degree, key, us,
                             bench_solve(polys[i], key));

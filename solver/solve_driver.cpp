@@ -1,9 +1,10 @@
-// Scaling, the four keys to solution, and the error figures.
+// Scaling, the keys to solution, and the error figures.
 #include "solver/solve_driver.h"
 
 #include <cmath>
 
 #include "solver/root_finder.h"
+#include "solver/simultaneous.h"
 #include "solver/texts.h"
 #include "solver/workspace.h"
 
@@ -184,6 +185,37 @@ static bool solve_with_deflation(UiHandle owner, int n, RootList& roots)
     return true;
 }
 
+// One coefficient part for the simultaneous iteration: the typed value in
+// extended precision where it is the one the double came from, else the
+// double; 0 where the scaling cleared the part.
+static ext exact_part(double scaled, double saved, ext typed)
+{
+    if (scaled == 0) return 0;
+    return static_cast<double>(typed) == saved ? typed : static_cast<ext>(saved);
+}
+
+// Simultaneous iteration on the user's coefficients divided by the power of
+// two at or below the scale M: that division is exact, where one by M would
+// round every coefficient once more.
+static bool solve_simultaneously(UiHandle owner, int n, RootList& roots)
+{
+    if (ws.coef_scale > 0) {
+        const int exponent = std::ilogb(ws.coef_scale);
+        for (int k = 0; k <= n; ++k) {
+            const ext re = exact_part(ws.coef_re[k], ws.saved_coef_re[k], ws.typed_coef_re[k]);
+            const ext im = exact_part(ws.coef_im[k], ws.saved_coef_im[k], ws.typed_coef_im[k]);
+            ws.work_re[k] = std::scalbn(re, -exponent);
+            ws.work_im[k] = std::scalbn(im, -exponent);
+        }
+    }
+    if (!classify(owner, find_roots_simultaneously(n), n)) return false;
+    for (int k = 0; k < n; ++k) {
+        roots.re[k] = ws.work_re[k];
+        roots.im[k] = ws.work_im[k];
+    }
+    return true;
+}
+
 // Stores one root part as a double: parts below 1e-300 become 0, parts
 // beyond +-1e300 (infinities included) and NaN end the solve.
 static bool narrow(UiHandle owner, ext part, double& out)
@@ -209,7 +241,9 @@ int solve_equation(UiHandle owner, int n)
         ws.work_im[k] = ws.coef_im[k];
     }
     RootList roots;
-    if (ws.deflation_mode) {
+    if (ws.simultaneous_iteration) {
+        if (!solve_simultaneously(owner, n, roots)) return 1;
+    } else if (ws.deflation_mode) {
         if (!solve_with_deflation(owner, n, roots)) return 1;
     } else {
         if (!classify(owner, find_roots(n), n)) return 1;
