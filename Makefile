@@ -8,7 +8,7 @@ SANITIZE := build/sanitize
 FUZZ := build/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e approve manuals dist run screenshots bench clean
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e approve manuals dist run screenshots bench accuracy clean
 
 all: native windows
 
@@ -83,7 +83,12 @@ screenshots: native windows
 	@DROVU_SHOTS=$(CURDIR)/build/screenshots tests/e2e/run $(NATIVE) $(WINDOWS)
 
 bench: native windows
-	@tests/bench/run $(NATIVE) $(WINDOWS)
+	@bench/run $(NATIVE) $(WINDOWS)
+
+# How close every key and numpy.roots come to the benchmark equations' true
+# roots, computed with mpmath (about two minutes).
+accuracy: native
+	@/usr/bin/python3 bench/accuracy.py $(NATIVE)/batch/drovu-solve
 
 clean:
 	rm -rf build

@@ -3,7 +3,8 @@
 
 #include <cstring>
 
-static const char* const kKeyNames[] = {"standard", "param", "deflation", "param-deflation", "auto"};
+static const char* const kKeyNames[] = {"standard",     "param", "deflation", "param-deflation",
+                                        "simultaneous", "auto"};
 static const char* const kLanguageNames[] = {"en", "ja"};   // BatchLanguage from English on
 static const char* const kFormatNames[] = {"report", "csv", "json"};
 

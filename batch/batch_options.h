@@ -2,10 +2,11 @@
 // the window's defaults, and the data files to solve.
 #pragma once
 
-// The keys to solution in the order auto tries them; the first four are
-// the settings dialog's list of methods, in its order (select_method).
-enum class BatchKey { Standard, Param, Deflation, ParamDeflation, Auto };
-constexpr int kSolvingKeys = 4;
+// The keys to solution in the order auto tries them: the settings dialog's
+// list of methods, in its order (select_method), then simultaneous
+// iteration, which only drovu-solve offers.
+enum class BatchKey { Standard, Param, Deflation, ParamDeflation, Simultaneous, Auto };
+constexpr int kSolvingKeys = 5;
 
 enum class BatchLanguage { System, English, Japanese };
 
@@ -37,5 +38,5 @@ enum class OptionError { None, UnknownOption, MissingValue, BadKey, BadRounding,
 // NoFiles).
 OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending);
 
-// "standard", "param", "deflation", "param-deflation", "auto".
+// "standard", "param", "deflation", "param-deflation", "simultaneous", "auto".
 const char* key_name(BatchKey key);

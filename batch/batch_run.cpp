@@ -12,7 +12,8 @@
 #include "files/file_texts.h"
 #include "solver/workspace.h"
 
-static_assert(kSolvingKeys == kMethodCount, "auto tries every method of the settings dialog");
+static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
+              "auto tries every method of the settings dialog, then simultaneous iteration");
 
 enum class Outcome { Solved, Inaccurate, Refused, Failed };
 
@@ -56,6 +57,7 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     ws.ui_japanese = japanese;
     // As the settings dialog sets them: the keys are its list of methods.
     select_method(static_cast<int>(key));
+    ws.simultaneous_iteration = key == BatchKey::Simultaneous;
     if (options.rounding_digit != kNoRounding) {
         ws.rounding_enabled = 1;
         select_digit(options.rounding_digit);

@@ -29,7 +29,8 @@ constexpr TextPair kBatchTexts[] = {
      "and error figures as CSV or JSON for scripts.\n"
      "\n"
      "  --key KEY     key to solution: standard (default), param, deflation,\n"
-     "                param-deflation, or auto (tries them in this order)\n"
+     "                param-deflation, simultaneous, or auto (tries them in\n"
+     "                this order)\n"
      "  --round E-N   round the solution and the error, N = 4..8 (default: off)\n"
      "  --lang en|ja  language of the messages and of the report's closing note\n"
      "  --format F    report (default), csv or json\n"
@@ -41,6 +42,11 @@ constexpr TextPair kBatchTexts[] = {
      "With several files, each report is headed by a line \"==> FILE <==\".\n"
      "auto uses the first key whose solution has no large error; when every key\n"
      "that solves warns of large errors, the first of them is used.\n"
+     "simultaneous (simultaneous iteration) improves all roots at once from the\n"
+     "coefficients as typed, in twice the precision near multiple roots; choose\n"
+     "it where the other keys find no convergence or give large errors, or for\n"
+     "roots as accurate as the coefficients allow. The window offers the other\n"
+     "four.\n"
      "\n"
      "CSV and JSON are UTF-8. Their numbers have 17 significant digits (with\n"
      "--round, the digits it keeps): read back, they give the very doubles the\n"
@@ -72,7 +78,7 @@ constexpr TextPair kBatchTexts[] = {
      "CSV または JSON で書き出すこともできます.\n"
      "\n"
      "  --key 解法    standard (既定), param, deflation, param-deflation,\n"
-     "                または auto (この順に試します)\n"
+     "                simultaneous, または auto (この順に試します)\n"
      "  --round E-N   解と誤差を丸めます, N = 4..8 (既定: 丸めない)\n"
      "  --lang en|ja  メッセージと報告の末尾の注の言語\n"
      "  --format 形式 report (既定), csv または json\n"
@@ -84,6 +90,10 @@ constexpr TextPair kBatchTexts[] = {
      "複数のファイルでは, 各報告の前に \"==> ファイル <==\" の行が付きます.\n"
      "auto は誤差の大きくない解を出した最初の解法を使います. 解けた解法が\n"
      "すべて誤差の警告を出したときは, そのうち最初のものを使います.\n"
+     "simultaneous (同時反復法) は, 入力どおりの係数からすべての根を同時に改良し,\n"
+     "重根の近くでは 2 倍の精度で計算します. 他の解法が収束しないときや誤差が\n"
+     "大きいとき, また係数が許すかぎり正確な根が欲しいときに選んでください.\n"
+     "ウィンドウで選べるのは他の四つです.\n"
      "\n"
      "CSV と JSON は UTF-8 です. 数値は有効数字 17 桁 (--round では丸めた桁数)\n"
      "で, 読み戻すと報告の表示の元になった倍精度の値そのものになります.\n"
@@ -110,8 +120,8 @@ constexpr TextPair kBatchTexts[] = {
      "最初の失敗の状態, ただし 5 が優先します.\n"},
     {"unknown option: %s", "不明なオプションです: %s"},
     {"option %s needs a value", "オプション %s には値が必要です"},
-    {"unknown key to solution: %s (standard, param, deflation, param-deflation, auto)",
-     "不明な解法です: %s (standard, param, deflation, param-deflation, auto)"},
+    {"unknown key to solution: %s (standard, param, deflation, param-deflation, simultaneous, auto)",
+     "不明な解法です: %s (standard, param, deflation, param-deflation, simultaneous, auto)"},
     {"unknown rounding: %s (E-4, E-5, E-6, E-7 or E-8)",
      "不明な丸めです: %s (E-4, E-5, E-6, E-7 または E-8)"},
     {"unknown language: %s (en or ja)", "不明な言語です: %s (en または ja)"},

@@ -13,6 +13,15 @@ double decimal_to_double(const char* text, char** end)
 #endif
 }
 
+long double decimal_to_extended(const char* text)
+{
+#ifdef __MINGW32__
+    return __mingw_strtold(text, nullptr);
+#else
+    return std::strtold(text, nullptr);
+#endif
+}
+
 static bool is_space(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -14,3 +14,6 @@ bool number_test(const char* text, double* value);
 // The correctly rounded conversion of a decimal text, the same in both
 // builds (the Windows C runtime's own strtod is not correctly rounded).
 double decimal_to_double(const char* text, char** end);
+
+// The same conversion to the nearest extended real.
+long double decimal_to_extended(const char* text);

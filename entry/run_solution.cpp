@@ -125,6 +125,15 @@ void run_solution(UiHandle main_window)
         ws.coef_re[k] = ws.saved_coef_re[n - k];
         ws.coef_im[k] = ws.saved_coef_im[n - k];
     }
+    // The simultaneous iteration starts from the decimals as typed, not
+    // from their doubles: near a multiple root that rounding alone moves
+    // the roots further than the iteration's own error.
+    if (ws.simultaneous_iteration) {
+        for (int k = 0; k <= n; ++k) {
+            ws.typed_coef_re[k] = decimal_to_extended(ws.coef_text_re[n - k]);
+            ws.typed_coef_im[k] = decimal_to_extended(ws.coef_text_im[n - k]);
+        }
+    }
     check_and_solve(main_window, n);
     // However the command ended, coef_re/coef_im get back what the saved
     // arrays hold (the unscaled coefficients once scaling has run).

@@ -52,6 +52,7 @@ int text_length(const char (&text)[kTextSize])
 
 const char* method_text(const Workspace& w)
 {
+    if (w.simultaneous_iteration) return " [Solution by simultaneous iteration method]";
     if (w.param_change && w.deflation_mode) return " [Solution by parameter change + deflation method]";
     if (w.param_change) return " [Solution by parameter change (X -> 1/Y) method]";
     if (w.deflation_mode) return " [Solution by deflation method]";

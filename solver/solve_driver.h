@@ -1,4 +1,4 @@
-// The four keys to solution on top of the root finder: coefficient scaling,
+// The keys to solution on top of the root finders: coefficient scaling,
 // the solve driver with its failure messages, and the error figures.
 #pragma once
 
@@ -20,7 +20,8 @@ int trim_degree();
 int scale_coefficients();
 
 // Solves the scaled equation of degree n in ws.coef_re/coef_im by the key
-// chosen with ws.param_change and ws.deflation_mode. Returns 0 with the n
+// chosen with ws.param_change and ws.deflation_mode, or by simultaneous
+// iteration when ws.simultaneous_iteration is set. Returns 0 with the n
 // roots in coef_re/coef_im entries 0..n-1, or 1 after telling the user why
 // not (the arrow cursor restored first).
 int solve_equation(UiHandle owner, int n);

@@ -29,6 +29,9 @@ struct Workspace {
     long double work_re[kRows], work_im[kRows];
     double root_re[kRows], root_im[kRows];
     double error_re[kRows], error_im[kRows];
+    // The coefficients as typed, in solver order, in extended precision:
+    // the Solve command keeps them for the simultaneous iteration only.
+    long double typed_coef_re[kRows], typed_coef_im[kRows];
     double coef_scale;
     double tolerance_divisor;
     double base_tolerance;
@@ -40,6 +43,9 @@ struct Workspace {
     double rounding_scale;
     int param_change;
     int deflation_mode;
+    // The fifth key, simultaneous iteration: only drovu-solve sets it; the
+    // window's settings dialog offers the other four.
+    int simultaneous_iteration;
 
     // Texts: NUL-terminated, in the ANSI code page.
     char coef_text_re[kTextSlots][kTextSize], coef_text_im[kTextSlots][kTextSize];

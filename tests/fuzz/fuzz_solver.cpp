@@ -1,5 +1,5 @@
 // The solver on arbitrary accepted coefficient vectors of degree 1..29 under
-// all four keys: it ends within its step caps with a defined result, at most
+// all five keys: it ends within its step caps with a defined result, at most
 // one message, and finite roots and no NaN error figure on success.
 #include <cmath>
 #include <cstdint>
@@ -26,11 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2) return 0;
     const int n = 1 + data[0] % 29;
-    const int key = data[1] % 4;
+    const int key = data[1] % 5;  // 4: simultaneous iteration
     if (size < 2 + 4u * (n + 1)) return 0;
     reset_fake_ui();
     ws.param_change = key & 1;
-    ws.deflation_mode = key >> 1;
+    ws.deflation_mode = (key >> 1) & 1;
+    ws.simultaneous_iteration = key == 4;
     ws.degree = n;
     const std::uint8_t* p = data + 2;
     for (int k = 0; k <= n; ++k, p += 4) {
