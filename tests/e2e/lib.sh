@@ -20,7 +20,7 @@ fail() {  # fail REASON: names the scenario's line that failed, and ends the sce
 
 within() {  # within COMMAND...: until it succeeds; false after $timeout s
   local end=$((SECONDS + timeout))
-  until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.1; done
+  until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.02; done
 }
 
 open_probe() {  # open_probe WINDOWS_BUILD: starts its probe.exe, asked through fds 7 and 8
@@ -72,7 +72,7 @@ target() {  # target TARGET: the control's number in $id
   case $1 in re) id=$((101 + $2)) ;; im) id=$((131 + $2)) ;; esac
 }
 at() { target "$@"; ask where "$id"; [ "$answer" != none ] && read -r x y <<<"$answer"; }
-point() { within at "$@" || fail "no control $*"; xdotool mousemove --sync "$x" "$y"; }
+locate() { within at "$@" || fail "no control $*"; }
 rest() { xdotool mousemove 0 767; }  # outside the program's windows
 
 click() {  # click BUTTON [2] | click TARGET
@@ -80,18 +80,17 @@ click() {  # click BUTTON [2] | click TARGET
     ask click "${button[$1]}" ${2:-}
     [ "$answer" = ok ] || fail "$answer"
   else
-    point "$@"
-    xdotool click 1
-    rest
+    locate "$@"
+    xdotool mousemove --sync "$x" "$y" click 1 mousemove 0 767
   fi
 }
-type() { point "${@:1:$#-1}"; xdotool click 1 type -- "${@: -1}"; }
+type() { locate "${@:1:$#-1}"; xdotool mousemove --sync "$x" "$y" click 1 type --delay 2 -- "${@: -1}"; }
 key() { xdotool key "$@"; }
 coefficients() {  # coefficients RE IM [RE IM ...]: typed into rows 0, 1, ...
   local row=0
   while [ $# -gt 1 ]; do type re $row "$1"; type im $row "$2"; shift 2; row=$((row + 1)); done
 }
-hover() { point "$@"; ask poke; [ "$answer" = ok ] || fail "$answer"; }
+hover() { locate "$@"; xdotool mousemove --sync "$x" "$y"; ask poke; [ "$answer" = ok ] || fail "$answer"; }
 
 shows() { target "${@:1:$#-1}"; ask text "$id"; [ "$answer" = "${@: -1}" ]; }
 expect() { within shows "$@" || fail "shows \"$answer\""; }
@@ -105,13 +104,15 @@ look() {  # look NAME [PIXELS]: the screen is golden/NAME.png, to within PIXELS 
   if [ -n "${APPROVE:-}" ]; then
     within steady "$actual" && cp "$actual" "$golden/$1.png" || fail "the screen does not settle"
   elif [ ! -f "$golden/$1.png" ]; then fail "no approved picture $1.png: make approve"
-  elif within same_picture "$golden/$1.png" "$actual" "${2:-0}"; then rm -f "${actual%.png}.diff.png"
-  else fail "$differ pixels differ from golden/$1.png; see $actual and ${actual%.png}.diff.png"; fi
+  elif ! within same_picture "$golden/$1.png" "${2:-0}"; then
+    import -window root "$actual"
+    compare "$golden/$1.png" "$actual" "${actual%.png}.diff.png"
+    fail "$differ pixels differ from golden/$1.png; see $actual and ${actual%.png}.diff.png"
+  fi
 }
-same_picture() {
-  import -window root "$2"
-  differ=$(compare -metric AE "$1" "$2" "${2%.png}.diff.png" 2>&1)
-  [ "${differ%% *}" -le "$3" ] 2>/dev/null
+same_picture() {  # same_picture GOLDEN PIXELS
+  differ=$(import -window root miff:- | compare -metric AE "$1" - null: 2>&1)
+  [ "${differ%% *}" -le "$2" ] 2>/dev/null
 }
 steady() {  # the screen is as the picture FILE, taken half a second before, shows it
   sleep 0.5
