@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     reset_fake_ui();
     ws.display_mode = kModeInput;
-    fake.field_notification = on_field_command;
+    fake.notify = on_field_command;
     const int id = 101 + (size ? data[0] % 60 : 0);
     // Byte 0x01 pastes the next chunk (up to the next 0x01) as a whole, as
     // a paste replaces the selection; every other byte is typed.
@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ui_set_text(id < 131 ? ws.field_re[id - 101] : ws.field_im[id - 131], chunk.c_str());
             i = end;
         } else if (data[i] != 0) {
-            fake_type(id, std::string(1, static_cast<char>(data[i])));
+            type_into(id, std::string(1, static_cast<char>(data[i])));
         }
-        if (!acceptable(fake_field(id))) std::abort();
+        if (!acceptable(field(id))) std::abort();
     }
     return 0;
 }

@@ -1,69 +1,35 @@
-// The settings dialog's rules: digit and method tables, the rounding toggle,
-// and the copies Cancel puts back.
+// The settings dialog's rules beyond what the Solve command's tests see at
+// work: the method the flags name, a digit out of range, rounding switched
+// off, and the copies Cancel puts back.
 #include "entry/settings_logic.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "solver/workspace.h"
 
-namespace {
-
-class SettingsLogic : public ::testing::Test {
-protected:
-    void SetUp() override { reset_workspace(); }
-
-    static std::tuple<int, int, double, int, int> now()
-    {
-        const SettingsCopy c = keep_settings();
-        return {c.rounding_enabled, c.rounding_digit, c.rounding_scale, c.param_change, c.deflation_mode};
-    }
-};
-
-TEST_F(SettingsLogic, EveryDigitCarriesItsScale)
+TEST(SettingsLogic, MethodsDigitsRoundingAndCancel)
 {
-    const struct {
-        int index, digit;
-        double scale;
-    } digits[] = {{0, 0, 1000.0}, {1, 1, 100.0}, {2, 2, 10.0}, {3, 3, 1.0}, {4, 4, 0.1},
-                  // Out of range stands for E-6 rather than reading past the table.
-                  {-1, 2, 10.0},  {5, 2, 10.0}};
-    for (const auto& d : digits) {
+    const auto settings = [] {
+        return std::make_tuple(ws.rounding_enabled, ws.rounding_digit, ws.rounding_scale, ws.param_change, ws.deflation_mode);
+    };
+    reset_workspace();
+    EXPECT_EQ(settings(), std::make_tuple(0, 2, 10.0, 0, 0));  // first opening: off at E-6, Standard
+    for (int method : {1, 2, 3, 4, 0}) {  // there is no method 4: the method stays
+        select_method(method);
+        EXPECT_EQ(current_method(), method == 4 ? 3 : method);
+    }
+    for (int index : {-1, 5}) {  // stands for E-6 rather than reading past the table
         select_digit(0);
-        select_digit(d.index);
-        EXPECT_EQ(std::make_tuple(ws.rounding_digit, ws.rounding_scale), std::make_tuple(d.digit, d.scale))
-            << "digit index " << d.index;
+        select_digit(index);
+        EXPECT_EQ(std::make_tuple(ws.rounding_digit, ws.rounding_scale), std::make_tuple(2, 10.0)) << index;
     }
-}
-
-TEST_F(SettingsLogic, MethodsMapToTheTwoFlagsAndBack)
-{
-    const struct {
-        int index, param_change, deflation_mode;
-    } methods[] = {{0, 0, 0}, {1, 1, 0}, {2, 0, 1}, {3, 1, 1}};
-    for (const auto& m : methods) {
-        select_method(m.index);
-        EXPECT_EQ(std::make_tuple(ws.param_change, ws.deflation_mode, current_method()),
-                  std::make_tuple(m.param_change, m.deflation_mode, m.index))
-            << "method " << m.index;
-    }
-    select_method(4);  // no such button: the method stays
-    EXPECT_EQ(current_method(), 3);
-}
-
-TEST_F(SettingsLogic, RoundingOffBringsBackE6AndCancelPutsBackWhatWasThereOnOpening)
-{
-    EXPECT_EQ(now(), std::make_tuple(0, 2, 10.0, 0, 0));  // first opening: off at E-6, Standard
     EXPECT_EQ(toggle_rounding(), 1);
     select_digit(4);
     select_method(1);
     const SettingsCopy opened = keep_settings();
-    EXPECT_EQ(toggle_rounding(), 0);
-    EXPECT_EQ(now(), std::make_tuple(0, 2, 10.0, 1, 0));
+    EXPECT_EQ(toggle_rounding(), 0);  // off brings back E-6
+    EXPECT_EQ(settings(), std::make_tuple(0, 2, 10.0, 1, 0));
     select_method(2);
     restore_settings(opened);
-    EXPECT_EQ(now(), std::make_tuple(1, 4, 0.1, 1, 0));
+    EXPECT_EQ(settings(), std::make_tuple(1, 4, 0.1, 1, 0));
 }
-
-}  // namespace

@@ -1,0 +1,179 @@
+// The report's bytes, and Save Data through the fake platform: the dialog,
+// the refusals in their order, and a report written whole or not at all.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "files/data_parser.h"
+#include "files/report_format.h"
+#include "files/report_writer.h"
+#include "tests/unit/fake_ui.h"
+
+using Log = std::vector<std::string>;
+
+static std::string report()
+{
+    char bytes[kReportCapacity];
+    const int length = compose_report(ws, bytes, kReportCapacity);
+    return length < 0 ? "(none)" : std::string(bytes, static_cast<std::size_t>(length));
+}
+
+// Row k of the coefficient, root and error texts.
+static void set_row(int k, const char* coef_re, const char* coef_im, const char* root_re, const char* root_im,
+                    const char* error_re, const char* error_im)
+{
+    const char* texts[] = {coef_re, coef_im, root_re, root_im, error_re, error_im};
+    int i = 0;
+    for (auto* column : {ws.coef_text_re, ws.coef_text_im, ws.root_text_re, ws.root_text_im, ws.error_text_re,
+                         ws.error_text_im})
+        std::strcpy(column[k], texts[i++]);
+}
+
+// The worked example byte for byte under each method's title; with large
+// errors the closing note follows, in Shift-JIS for a Japanese interface,
+// the rest staying English. Read back as data, a report loads nothing.
+TEST(ReportFormat, TheWorkedExampleByteForByte)
+{
+    const std::string body =
+        "\r\n    COEFFICIENTS\r\n      Term  Re                Im\r\n"
+        "      X^0    1                 0\r\n"
+        "      X^1   -2.5              -1\r\n"
+        "      X^2    1                 0.5\r\n"
+        "\r\n    SOLUTION\r\n            Re                Im\r\n"
+        "      X(1)   1.2345678e+00    -2.5000000e-01\r\n"
+        "      X(2)  -3.0000000e+00     0\r\n"
+        "\r\n    ERROR\r\n            Re                Im\r\n"
+        "      X(1)   0                -1.0000000e-17\r\n"
+        "      X(2)   2.5000000e-16     0\r\n";
+    const std::string title = "    DROVU [Solution by ", standard = title + "standard method]\r\n" + body;
+    const std::string reports[] = {
+        standard, title + "parameter change (X -> 1/Y) method]\r\n" + body, title + "deflation method]\r\n" + body,
+        title + "parameter change + deflation method]\r\n" + body,
+        standard + "\r\nNote: SOLUTION may not be proper, because of large ERROR(s).\r\n",
+        standard + "\r\n\x92\x8d: \x89\xf0\x82\xcc\x8c\xeb\x8d\xb7\x82\xaa\x91\xe5\x82\xab\x82\xa2\x82\xcc\x82\xc5\x81"
+                   "A\x90\xb3\x82\xb5\x82\xad\x82\xc8\x82\xa2\x89\xf0\x82\xc6\x8e" "v\x82\xed\x82\xea\x82\xdc\x82\xb7.\r\n",
+    };
+    for (int i = 0; i < 6; ++i) {
+        reset_workspace();
+        ws.degree = 2;
+        set_row(0, "1", "0", " 1.2345678e+00", "-2.5000000e-01", " 0", "-1.0000000e-17");
+        set_row(1, "-2.5", "-1", "-3.0000000e+00", " 0", " 2.5000000e-16", " 0");
+        set_row(2, "1", "0.5", "", "", "", "");
+        ws.param_change = i < 4 ? i & 1 : 0;
+        ws.deflation_mode = i < 4 ? i >> 1 : 0;
+        ws.roots_accurate = i < 4;
+        ws.ui_japanese = i == 5;
+        const std::string bytes = report();
+        EXPECT_EQ(bytes, reports[i]) << "report " << i;
+        CoefficientText records[kRows];
+        EXPECT_EQ(parse_data_records(memory_byte_source(bytes.data(), bytes.size()), records), 0);
+    }
+}
+
+// From X^10 and X(10) on the labels are a character wider and the values
+// keep their columns; the longest report fits, and none is written beyond
+// the degrees or the room given.
+TEST(ReportFormat, TwoDigitPowersAndTheLimits)
+{
+    reset_workspace();
+    for (int k = 0; k < kTextSlots; ++k) set_row(k, "2.5", "-1", "-1.0000000e+00", " 0", " 3.0e-15", "-4.0e-16");
+    ws.degree = 10;
+    for (const char* line : {"      X^9    2.5              -1\r\n", "      X^10   2.5              -1\r\n",
+                             "      X(9)  -1.0000000e+00     0\r\n", "      X(10) -1.0000000e+00     0\r\n",
+                             "      X(10)  3.0e-15          -4.0e-16\r\n"})
+        EXPECT_NE(report().find(line), std::string::npos) << line;
+    char bytes[kReportCapacity];
+    for (int k = 0; k < kTextSlots; ++k)  // every text 17 bytes long
+        set_row(k, "-1.23456789012345", "-1.23456789012345", "-1.23456789012345", "-1.23456789012345",
+                "-1.23456789012345", "-1.23456789012345");
+    ws.degree = 29;
+    EXPECT_GT(compose_report(ws, bytes, kReportCapacity), 4000);
+    EXPECT_EQ(compose_report(ws, bytes, 64), -1);
+    for (int degree : {0, 30}) {
+        ws.degree = degree;
+        EXPECT_EQ(compose_report(ws, bytes, kReportCapacity), -1) << degree;
+    }
+}
+
+// Save Data of an equation of degree 20: the dialog, then the drive, the
+// space, the name and the writing, each refusal the first that applies. No
+// refusal creates a file or costs the user the file that was there.
+TEST(SaveData, TheDialogAndTheRefusalsInTheirOrder)
+{
+    const char* kDialog[] = {"save Assign a file to save|Texts (*.txt)|*.txt||0x806|xls",
+                             "save 保存するファイル名の選択|Texts (*.txt)|*.txt||0x806|xls"};
+    const char* kRemote = "box Warning 0x30: Unable to save to the remote disk.";
+    const char* kNotTxt = "box Error 0x30: Assign a file with TXT extension.";
+    ScratchDir dir;
+    const std::string drive = "drive " + dir.folder.substr(0, 3), button = "repaint 111 0 143 20";
+    const std::string longest(257 - dir.folder.size() - 5, 'x');  // a path of 257 bytes, the dialog's most
+    const struct { int japanese; unsigned long error; int drive; std::uint64_t free; std::string name; Log log; } cases[] = {
+        {0, 0, kDriveFixed, 5000, "", {kDialog[0], button}},  // cancelled
+        {0, 0xFFFF, kDriveFixed, 5000, "", {kDialog[0], "box Error 0x10: GetSaveFileName error 0xffff"}},
+        {1, 0xFFFF, kDriveFixed, 5000, "", {kDialog[1], "box エラー 0x10: GetSaveFileName エラー 0xffff"}},
+        {0, 0, kDriveRemote, 0, "x.xls", {kDialog[0], button, drive, kRemote}},
+        {0, 0, kDriveCdrom, 0, "x.xls", {kDialog[0], button, drive, kRemote}},
+        {0, 0, kDriveUnknown, 0, "x.xls", {kDialog[0], button, drive, kRemote}},
+        {0, 0, kDriveNoRootDir, 0, "x.xls", {kDialog[0], button, drive, kRemote}},
+        {1, 0, kDriveRemote, 0, "x.xls", {kDialog[1], button, drive, "box 警告 0x30: リモート・ディスクへはセーブできません."}},
+        // 150 bytes for each degree, 1000 more and a margin of 1000
+        {0, 0, kDriveFixed, 4999, "x.xls", {kDialog[0], button, drive, "box Warning 0x30: Not enough free diskspace."}},
+        {1, 0, kDriveFixed, 4999, "x.xls", {kDialog[1], button, drive, "box 警告 0x30: ディスクの空容量が不足です."}},
+        {0, 0, kDriveRemovable, 5000, "x.xls", {kDialog[0], button, drive, kNotTxt}},
+        {0, 0, kDriveRamdisk, 5000, "result.text", {kDialog[0], button, drive, kNotTxt}},
+        {0, 0, kDriveFixed, 5000, "resulttxt", {kDialog[0], button, drive, kNotTxt}},
+        {0, 0, kDriveFixed, 5000, "no folder/old.txt",
+         {kDialog[0], button, drive, "box Error 0x10: Unable to create an assigned file to save data."}},
+        {1, 0, kDriveFixed, 5000, "no folder/old.txt",
+         {kDialog[1], button, drive, "box エラー 0x10: データ保存用ファイルを作成できません."}},
+        {0, 0, kDriveFixed, 5000, "x.txt", {kDialog[0], button, drive}},
+        {0, 0, kDriveFixed, 5000, "result.TXT", {kDialog[0], button, drive}},
+        {0, 0, kDriveFixed, 5000, "RESULT.Txt", {kDialog[0], button, drive}},
+        {0, 0, kDriveFixed, 5000, longest + ".txt", {kDialog[0], button, drive}},
+    };
+    dir.put("old.txt", "the old report\r\n");
+    for (const auto& c : cases) {
+        reset_fake_ui();
+        ws.degree = 20;
+        ws.ui_japanese = c.japanese;
+        std::strcpy(ws.file_name, "C:\\old.txt");
+        fake.dialog_error = c.error;
+        fake.drive_type = c.drive;
+        fake.free_bytes = c.free;
+        if (!c.name.empty()) fake.paths.push_back(dir.path(c.name));
+        const int files_before = dir.count();
+        save_results_report(ws.main_window);
+        EXPECT_EQ(fake.log, c.log) << c.name;
+        EXPECT_EQ(ws.file_name, c.name.empty() ? "" : dir.path(c.name));
+        const bool saved = c.log.size() == 3;
+        EXPECT_EQ(dir.count(), files_before + saved) << c.name;
+        if (saved) {
+            EXPECT_EQ(dir.bytes(c.name), report()) << c.name;
+        }
+    }
+    EXPECT_EQ(dir.bytes("old.txt"), "the old report\r\n");
+    fake.drive_type = kDriveRemote;
+    fake.paths.push_back("\\\\server\\share\\result.txt");  // the drive is asked about by the name's first three bytes
+    save_results_report(ws.main_window);
+    EXPECT_EQ(logged("drive").back(), "drive \\\\s");
+}
+
+// Saving again replaces the report whole; a failed replace keeps the old
+// one, and a file that happens to have the unfinished report's name survives.
+TEST(SaveData, AReportIsReplacedWholeOrNotAtAll)
+{
+    ScratchDir dir;
+    reset_fake_ui();
+    dir.put("result.txt", std::string(10000, 'x'));  // longer than any report
+    dir.put("result.txt.~0", "mine\r\n");
+    for (int degree : {20, 3, 5}) {
+        ws.degree = degree;
+        fake.replace_fails = degree == 5;
+        const std::string before = dir.bytes("result.txt");
+        fake.paths.push_back(dir.path("result.txt"));
+        save_results_report(ws.main_window);
+        EXPECT_EQ(dir.bytes("result.txt"), fake.replace_fails ? before : report()) << degree;
+        EXPECT_EQ(dir.bytes("result.txt.~0") + std::to_string(dir.count()), "mine\r\n2") << degree;
+    }
+    EXPECT_EQ(logged("box"), Log{"box Error 0x10: Unable to create an assigned file to save data."});
+}
