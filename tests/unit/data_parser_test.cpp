@@ -1,8 +1,13 @@
-// The data file's record reader, on bytes: separators, headings, line ends,
-// field lengths, and what it must never read.
-#include "files/data_parser.h"
-
+// Data files: the record reader on bytes (separators, headings, line ends,
+// field lengths, and what it must never read), and the Read Data command
+// through the fake platform.
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "files/data_parser.h"
+#include "files/data_reader.h"
+#include "tests/unit/fake_ui.h"
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
@@ -59,49 +64,95 @@ TEST(DataParser, RecordsFromBytes)
     EXPECT_EQ(rows.back(), (std::pair<std::string, std::string>{"29", "-29"}));
 }
 
-// A source whose bytes are made up on request, noting any request for a
-// byte outside the file.
-struct MadeUp {
-    long long size;
-    std::string line;  // repeated over the whole size
-    long long bytes_read = 0;
-    bool outside = false;
-
-    int parse()
-    {
-        CoefficientText records[kRows];
-        return parse_data_records({size, read, this}, records);
-    }
-    static int read(void* context, long long pos, char* buf, int count)
-    {
+// However large the file, the reader asks for nothing outside it and for
+// little more than the lines it needs: a NUL run, no separator, spaces only,
+// an imaginary part that never ends; lines that are not data are passed over
+// to the end; rows of good data are read up to the last byte. The bytes are
+// made up on request, and a request outside the file is noted.
+TEST(DataParser, NeverReadsOutsideTheFile)
+{
+    struct MadeUp {
+        long long size;
+        std::string line;  // repeated over the whole size
+        long long bytes_read;
+        bool outside;
+    };
+    const auto read = [](void* context, long long pos, char* buf, int count) {
         MadeUp& file = *static_cast<MadeUp*>(context);
         file.outside |= pos < 0 || count < 0 || pos + count > file.size;
         for (int i = 0; i < count; ++i) buf[i] = file.line[static_cast<std::size_t>((pos + i) % file.line.size())];
         file.bytes_read += count;
         return count;
+    };
+    const struct { long long size; std::string line; int records; long long least, most; } cases[] = {
+        {100LL << 20, std::string(1, '\0'), 0, 0, 64 << 10}, {100LL << 20, "7", 0, 0, 64 << 10},
+        {100LL << 20, " ", 0, 0, 64 << 10}, {100LL << 20, "1 ", 0, 0, 64 << 10},
+        {10LL << 20, "Re Im\r\n", 0, 10LL << 20, 30LL << 20}, {2, "1 2\r\n", 0, 0, 64}, {3, "1 2\r\n", 1, 0, 64},
+        {7, "1 2\r\n", 1, 0, 64}, {8, "1 2\r\n", 2, 0, 64}, {13, "1 2\r\n", 3, 0, 64},
+    };
+    for (const auto& c : cases) {
+        MadeUp file{c.size, c.line, 0, false};
+        CoefficientText records[kRows];
+        EXPECT_EQ(parse_data_records({file.size, read, &file}, records), c.records) << show(c.line) << " " << c.size;
+        EXPECT_TRUE(!file.outside && file.bytes_read >= c.least && file.bytes_read <= c.most)
+            << show(c.line) << " " << c.size << ": " << file.bytes_read << " bytes read";
     }
-};
+}
 
-// However large the file, the reader asks for nothing outside it, and for
-// little more than the lines it needs.
-TEST(DataParser, NeverReadsOutsideTheFile)
+using Log = std::vector<std::string>;
+
+// Reads the file name with these bytes (no name: the dialog gives none; no
+// bytes: the file is missing) over a grid a user had typed and solved.
+static void read(const ScratchDir& dir, const char* name, const char* bytes, int japanese, unsigned long dialog_error)
 {
-    // A NUL run, no separator, spaces only, an imaginary part that never ends.
-    for (const std::string& line : {std::string(1, '\0'), std::string("7"), std::string(" "), std::string("1 ")}) {
-        MadeUp file{100LL << 20, line};
-        EXPECT_EQ(file.parse(), 0) << show(line);
-        EXPECT_FALSE(file.outside) << show(line);
-        EXPECT_LE(file.bytes_read, 64 * 1024) << show(line);
+    reset_fake_ui();
+    ws.ui_japanese = japanese;
+    fake.dialog_error = dialog_error;
+    field(101) = "7";
+    std::strcpy(ws.coef_text_re[0], "7");
+    for (int r = 0; r < kRows; ++r) std::strcpy(ws.row_labels[r], "X(1)");
+    if (name) fake.paths.push_back(bytes ? dir.put(name, bytes) : dir.path(name));
+    read_data_file(ws.main_window);
+}
+
+// What the user had typed is worth more than a file that holds nothing.
+TEST(ReadData, CancelAndEveryFailureKeepTheGrid)
+{
+    const char* kDialog[] = {"open Select a file to read", "open 読み込むファイル名の選択"};
+    const char* kButton = "repaint 47 0 79 20";
+    const char* kNoData = "box Error 0x10: NO (proper) data in the file.\nNot existing the imaginary part?";
+    const struct { int japanese; unsigned long dialog_error; const char* name; const char* bytes; Log log; } cases[] = {
+        {0, 0, nullptr, nullptr, {kDialog[0], kButton}},  // cancelled
+        {0, 0x3002, nullptr, nullptr, {kDialog[0], "box Error 0x10: GetOpenFileName error 0x3002"}},
+        {1, 0x3002, nullptr, nullptr, {kDialog[1], "box エラー 0x10: GetOpenFileName エラー 0x3002"}},
+        {0, 0, "missing.txt", nullptr, {kDialog[0], kButton, "box Error 0x10: The file does not exist."}},
+        {0, 0, "a.txt", "", {kDialog[0], kButton, kNoData}},
+        {0, 0, "a.txt", "1\r\n2\r\n3\r\n", {kDialog[0], kButton, kNoData}},
+        {1, 0, "a.txt", "", {kDialog[1], kButton, "box エラー 0x10: ファイルは(適切な)データを含んでいません.\n虚数部が存在しないのでは？"}},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        read(dir, c.name, c.bytes, c.japanese, c.dialog_error);
+        EXPECT_EQ(fake.log, c.log);
+        EXPECT_EQ(field(101) + ws.coef_text_re[0] + ws.row_labels[29], "77X(1)");
     }
-    // Rows of good data up to the last byte, cut anywhere in a line.
-    for (long long size = 1; size <= 13; ++size) {
-        MadeUp file{size, "1 2\r\n"};
-        EXPECT_EQ(file.parse(), size >= 3 ? static_cast<int>((size + 2) / 5) : 0) << size;
-        EXPECT_FALSE(file.outside) << "size " << size;
+}
+
+// The file replaces the whole grid, and every text goes in through its
+// field so the field filter sees it: first all 60 fields emptied (Re
+// column, then Im), then each record Re, Im. The view stays as it is.
+TEST(ReadData, ARecordReplacesTheWholeGridThroughTheFields)
+{
+    ScratchDir dir;
+    read(dir, "a.txt", "Re Im\r\n1.5,-2\r\n0\t1.234567890123456\r\n", 0, 0);
+    Log expected = {"open Select a file to read", "repaint 47 0 79 20"};
+    for (int id = 101; id <= 160; ++id) expected.push_back("set " + std::to_string(id) + " ");
+    for (const char* line : {"repaint 0 21 -1 -1", "set 101 1.5", "set 131 -2", "set 102 0", "set 132 1.2345678901234"})
+        expected.push_back(line);
+    EXPECT_EQ(fake.log, expected);
+    for (int r = 0; r < kTextSlots; ++r) {
+        EXPECT_EQ(std::string(ws.coef_text_re[r]) + ws.coef_text_im[r], "");
+        EXPECT_STREQ(ws.row_labels[r], r < kRows ? ("*X^" + std::to_string(r)).c_str() : "");
     }
-    // Lines that are not data are passed over to the end, however many.
-    MadeUp headings{10LL << 20, "Re Im\r\n"};
-    EXPECT_EQ(headings.parse(), 0);
-    EXPECT_FALSE(headings.outside);
-    EXPECT_GE(headings.bytes_read, 10LL << 20);
+    EXPECT_EQ(std::make_pair(std::string(ws.file_name), ws.display_mode), std::make_pair(dir.path("a.txt"), int(kModeSplash)));
 }

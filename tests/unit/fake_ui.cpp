@@ -8,10 +8,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "solver/workspace.h"
-
-namespace fs = std::filesystem;
-
 FakeUi fake;
 
 void reset_fake_ui()
@@ -36,13 +32,6 @@ static int field_id(UiHandle window)
 
 static void log(const std::string& line) { fake.log.push_back(line); }
 static std::string str(long long value) { return std::to_string(value); }
-
-static std::string hex(unsigned long value)
-{
-    char text[24];
-    std::snprintf(text, sizeof text, "%#lx", value);
-    return text;
-}
 
 std::vector<std::string> logged(const std::string& kind)
 {
@@ -76,9 +65,12 @@ void ui_set_text(UiHandle window, const char* text)
     if (id && fake.notify) fake.notify(id);
 }
 
+// "box Caption 0x10: text", the style in hexadecimal.
 int ui_message_box(UiHandle, const char* text, const char* caption, unsigned style)
 {
-    log("box " + std::string(caption) + " " + hex(style) + ": " + text);
+    char line[512];
+    std::snprintf(line, sizeof line, "box %s %#x: %s", caption, style, text);
+    log(line);
     if (fake.replies.empty()) return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
     const int reply = fake.replies.front();
     fake.replies.pop_front();
@@ -92,13 +84,9 @@ void ui_shift_fields(int dx) { log("shift " + str(dx)); }
 void ui_release_splash() { log("release splash"); }
 void ui_sleep(unsigned) {}
 
-// "open TITLE|FILTER|FLAGS|DEFAULT EXTENSION", the filter's NULs as '|'.
 static bool file_dialog(const char* kind, const FileDialogRequest& request)
 {
-    std::string filter;
-    for (const char* p = request.filter; *p; p += std::strlen(p) + 1) filter += std::string(p) + "|";
-    log(kind + (" " + std::string(request.title)) + "|" + filter + "|" + hex(request.flags) + "|" +
-        (request.def_ext ? request.def_ext : ""));
+    log(std::string(kind) + " " + request.title);
     if (fake.paths.empty()) return false;
     std::snprintf(request.file_name, static_cast<std::size_t>(request.file_name_size), "%s", fake.paths.front().c_str());
     fake.paths.pop_front();
@@ -132,7 +120,7 @@ ScratchDir::ScratchDir()
     folder = mkdtemp(name) ? name : "/nonexistent";
 }
 
-ScratchDir::~ScratchDir() { fs::remove_all(folder); }
+ScratchDir::~ScratchDir() { std::filesystem::remove_all(folder); }
 std::string ScratchDir::path(const std::string& name) const { return folder + "/" + name; }
 
 std::string ScratchDir::put(const std::string& name, const std::string& bytes) const
@@ -144,11 +132,11 @@ std::string ScratchDir::put(const std::string& name, const std::string& bytes) c
 std::string ScratchDir::bytes(const std::string& name) const
 {
     std::ifstream file(path(name), std::ios::binary);
-    return fs::is_regular_file(path(name)) ? std::string(std::istreambuf_iterator<char>(file), {}) : "";
+    return std::filesystem::is_regular_file(path(name)) ? std::string(std::istreambuf_iterator<char>(file), {}) : "";
 }
 
 int ScratchDir::count() const
 {
-    fs::directory_iterator files(folder);
+    std::filesystem::directory_iterator files(folder);
     return static_cast<int>(std::distance(begin(files), end(files)));
 }

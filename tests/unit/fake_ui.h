@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui.h"
+#include "solver/workspace.h"
 
 struct FakeUi {
     std::string field[60];          // fields 101..160: Re of rows 0..29, then Im

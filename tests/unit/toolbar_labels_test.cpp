@@ -86,10 +86,12 @@ TEST_F(ToolbarLabels, PlacementAndFont)
     EXPECT_EQ(canvas.texts[1], "終了");
 }
 
+// The strip is y = 2 .. 21 (border 1), the buttons x = 16 .. 303. A view
+// change sets state 1 without drawing: leaving must not touch pixels. After
+// a repaint, which draws over a label unerased, only the labels of the views
+// come back, and no label is ever saved as the background of another.
 TEST_F(ToolbarLabels, MovingTheMouseShowsOneLabelAtATime)
 {
-    // The strip is y = 2 .. 21 (border 1), the buttons x = 16 .. 303. A view
-    // change sets state 1 without drawing: leaving must not touch pixels.
     ws.hover_label_state = kLabelInput;
     const struct { int x, y, state; } path[] = {
         {30, 11, 1}, {15, 11, 0}, {16, 11, 1}, {47, 11, 1}, {48, 11, 2}, {80, 11, 3}, {144, 11, 5},
@@ -99,15 +101,9 @@ TEST_F(ToolbarLabels, MovingTheMouseShowsOneLabelAtATime)
         track_label(store, p.x, p.y, surface);
         EXPECT_EQ(ws.hover_label_state, p.state) << "at (" << p.x << ", " << p.y << ")";
     }
-    // Staying within a button's range draws nothing more, and every pixel is back.
-    EXPECT_EQ(canvas.texts.size(), 8u);
+    EXPECT_EQ(canvas.texts.size(), 8u);  // staying within a button's range draws nothing more
     EXPECT_EQ(canvas.pixels, original.pixels);
-}
 
-// After a repaint, which draws over a label unerased, only the labels of the
-// views come back, and no label is ever saved as the background of another.
-TEST_F(ToolbarLabels, RepaintsBringBackOnlyTheInputAndSolutionLabels)
-{
     track_label(store, 60, 6, surface);  // "Read Data" up
     const struct { int state; std::vector<std::string> texts; } modes[] = {
         {1, {"Input Coefficients"}}, {4, {"Solution"}}, {2, {}}, {0, {}},

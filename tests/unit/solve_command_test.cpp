@@ -1,27 +1,106 @@
-// The Solve command through the fake platform, with the settings dialog's
-// method and rounding digit: which refusal speaks, and what the grid shows.
-#include "entry/run_solution.h"
-
+// The Solve command and what it builds on: the number test, the rounding
+// and the result texts, the settings dialog's rules, and the command itself
+// through the fake platform -- which refusal speaks, and what the grid shows.
 #include <gtest/gtest.h>
 
-#include "entry/field_filter.h"
-#include "entry/settings_logic.h"
-#include "solver/workspace.h"
-#include "tests/unit/fake_ui.h"
+#include <cfloat>
+#include <cmath>
+#include <cstring>
 
-namespace {
+#include "entry/field_filter.h"
+#include "entry/number_test.h"
+#include "entry/result_format.h"
+#include "entry/run_solution.h"
+#include "entry/settings_logic.h"
+#include "tests/unit/fake_ui.h"
 
 using Texts = std::vector<std::string>;
 using Rows = std::vector<std::pair<const char*, const char*>>;  // Re and Im text; row r is X^r
 
+// The value must be the correctly rounded double in both builds.
+TEST(NumberTest, SyntaxAndValue)
+{
+    const struct { const char* text; bool accepted; double value; } cases[] = {
+        {"5", true, 5}, {"5.", true, 5}, {".5", true, 0.5}, {"+7", true, 7}, {"-3.5", true, -3.5},
+        {" \t\n\v\f\r12", true, 12}, {"", true, 0}, {"0", true, 0}, {"-0", true, 0},
+        // An exponent mark without digits counts as exponent 0.
+        {"1e", true, 1}, {"2E+", true, 2}, {"2.5E-", true, 2.5}, {"1e-5", true, 1e-5},
+        {"1e00000000000000000002", true, 100}, {"1e-400", true, 0},
+        {"1e300", true, 1e300}, {"-1e300", true, -1e300}, {"1e301", false, 0}, {"-1.0000001e300", false, 0},
+        // Halfway cases: only a correctly rounding conversion gets these.
+        {"9007199254740993", true, 9007199254740992.0}, {"682757576674849e8", true, 68275757667484900000000.0},
+        {"2.2250738585072011e-308", true, 2.2250738585072009e-308},
+        {" ", false, 0}, {"-", false, 0}, {"+", false, 0}, {".", false, 0}, {"-.", false, 0}, {"e5", false, 0},
+        {".e1", false, 0}, {"1.2.3", false, 0}, {"1 ", false, 0}, {"1,5", false, 0}, {"1e5.", false, 0},
+        {"1e+-5", false, 0}, {"1ee", false, 0}, {"--1", false, 0}, {"inf", false, 0}, {"-NAN", false, 0},
+        {"0x10", false, 0}, {"1d5", false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = -1;
+        EXPECT_EQ(number_test(c.text, &value), c.accepted) << '"' << c.text << '"';
+        EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+    }
+}
+
+// Six 9s or six 0s end the digits of a shown value; rounding keeps log10(R)
+// significant digits, half up, and a value whose rounding would not fit a
+// double as it is; a result text has at most 15 characters.
+TEST(ResultFormat, SnapRoundAndFormat)
+{
+    const double snaps[][2] = {
+        {2.9999994, 3}, {-2.9999997, -3}, {-1.2999999, -1.3}, {0.12999999999, 0.13}, {9.9999995, 10},
+        {-9.9999995, -10}, {1.0000001, 1}, {123.45600000000002, 123.456}, {1.2340000001234568, 1.234},
+        {1.0 / 3, 1.0 / 3}, {-2.0000001, -2.0000001}, {DBL_MAX, DBL_MAX}, {4.9e-324, 4.9e-324}, {INFINITY, INFINITY},
+    };
+    for (const auto& c : snaps) EXPECT_EQ(snap_decimal(c[0]), c[1]) << c[0];
+    const double roundings[][3] = {{99999.95, 1e5, 100000}, {100000, 1e5, 100000}, {DBL_MAX, 1e3, DBL_MAX}};
+    for (const auto& c : roundings) EXPECT_EQ(round_significant(c[0], c[1]), c[2]) << c[0];
+    EXPECT_TRUE(std::isnan(snap_decimal(NAN)) && std::isnan(round_significant(NAN, 1e5)));
+
+    const struct { double x; const char* text; } texts[] = {
+        {0, " 0"}, {-0.0, " 0"}, {1.5, " 1.5000000e+00"}, {-0.25, "-2.5000000e-01"}, {1e100, " 1.0000000e+100"},
+        {-1.2345678e-100, "-1.2345678e-100"}, {12345678.5, " 1.2345678e+07"}, {4.9e-324, " 4.9406565e-324"},
+        {INFINITY, " Overflow"}, {-INFINITY, " Overflow"}, {NAN, " Overflow"},
+    };
+    reset_workspace();
+    char text[kTextSize];
+    for (const auto& c : texts) {
+        format_result(c.x, text, sizeof text);
+        EXPECT_STREQ(text, c.text) << c.x;
+    }
+    ws.ui_japanese = 1;
+    format_result(NAN, text, sizeof text);
+    EXPECT_STREQ(text, " オーバーフロー");  // 15 bytes in Shift-JIS
+    format_result(-1.5, text, 6);
+    EXPECT_STREQ(text, "-1.50");
+}
+
+// What the Solve command does not show of the settings dialog: the method
+// the flags name, a digit out of range, rounding switched off.
+TEST(SettingsLogic, MethodsDigitsRounding)
+{
+    reset_workspace();
+    for (int method : {1, 2, 3, 4, 0}) {  // there is no method 4: the method stays
+        select_method(method);
+        EXPECT_EQ(current_method(), method == 4 ? 3 : method);
+    }
+    select_digit(5);  // stands for E-6 rather than reading past the table
+    EXPECT_EQ(std::make_tuple(ws.rounding_digit, ws.rounding_scale), std::make_tuple(2, 10.0));
+    EXPECT_EQ(toggle_rounding(), 1);
+    select_digit(4);
+    EXPECT_EQ(toggle_rounding(), 0);  // off brings back E-6
+    EXPECT_EQ(std::make_tuple(ws.rounding_digit, ws.rounding_scale), std::make_tuple(2, 10.0));
+}
+
 // Types the rows, chooses the method and the rounding digit (-1: no
 // rounding) in the settings, and solves.
-void solve(const Rows& rows, int method, int digit, int japanese)
+static void solve(const Rows& rows, int method, int digit, int japanese)
 {
     reset_fake_ui();
     fake.notify = on_field_command;
     ws.display_mode = kModeInput;
     ws.ui_japanese = japanese;
+    std::strcpy(ws.coef_text_re[0], "old");  // what an earlier solution kept
     select_method(method);
     if (digit >= 0) {
         toggle_rounding();
@@ -35,14 +114,12 @@ void solve(const Rows& rows, int method, int digit, int japanese)
 }
 
 // "re im" of each root or figure shown.
-Texts shown(char (*re)[kTextSize], char (*im)[kTextSize])
+static Texts shown(char (*re)[kTextSize], char (*im)[kTextSize])
 {
     Texts texts;
     for (int k = 0; k < ws.degree; ++k) texts.push_back(std::string(re[k]) + " " + im[k]);
     return texts;
 }
-
-}  // namespace
 
 // The checks run in order and only the first failing one speaks; the texts
 // of the rows read are kept and the grid stays as it is. A solution shows
@@ -79,14 +156,13 @@ TEST(RunSolution, RefusalsAndWorkedValues)
         {"bad Im row 2, bad Re row 5", {{"1", "0"}, {"1", "0"}, {"1", "1..2"}, {"1", "0"}, {"1", "0"}, {"abc", "0"}},
          0, -1, kIncorrect, 5},
         {"1e301", {{"1", "0"}, {"1e301", "0"}}, 0, -1, kIncorrect, 1},
-        {"blanks only", {{"1", "0"}, {"   ", "0"}}, 0, -1, kIncorrect, 1},
         {"1e200", {{"1", "0"}, {"1e200", "0"}}, 0, -1, kRange, 1},
         {"1e-150", {{"1", "0"}, {"0", "1e-150"}}, 0, -1, kRange, 1},
         {"highest power zero", {{"1", "0"}, {"1", "0"}, {"0", "-0.0"}}, 0, -1, kHighest, 2},
         {"thirty rows", thirty, 0, -1, kHighest, 29},
         {"zero constant before range", {{"0", "0"}, {"1e200", "0"}, {"1", "0"}}, 0, -1, kConstantZero, 2},
-        {"x^4 - 1, Standard", fourth, 0, -1, kNoConvergence, 4}, {"x^4 - 1, Parameter change", fourth, 1, -1, kNoConvergence, 4},
-        {"x^4 - 1, Deflation", fourth, 2, -1, kNoConvergence, 4}, {"x^4 - 1, Both", fourth, 3, -1, kNoConvergence, 4},
+        {"x^4 - 1", fourth, 0, -1, kNoConvergence, 4}, {"x^4 - 1, Parameter change", fourth, 1, -1, kNoConvergence, 4},
+        {"x^4 - 1, Deflation", fourth, 2, -1, kNoConvergence, 4}, {"x^4 - 1, both", fourth, 3, -1, kNoConvergence, 4},
         {"Standard", cubic, 0, -1, nullptr, 3, roots,
          {" 1.2212453e-15 -6.8710758e-20", " 1.2212453e-15 -3.4340786e-20", " 0  2.9186211e-23"}},
         {"Standard, twice the cubic", {{"-12", "0"}, {"22", "0"}, {"-12", "0"}, {"2", "0"}}, 0, -1, nullptr, 3, roots,
@@ -95,10 +171,15 @@ TEST(RunSolution, RefusalsAndWorkedValues)
          {" 1.0000000e+00  1.3071947e-17", " 3.0000000e+00  7.2444449e-16", " 2.0000000e+00 -3.7426312e-16"}},
         {"Deflation", cubic, 2, -1, nullptr, 3,
          {" 2.0000000e+00 -7.2965528e-24", " 3.0000000e+00 -7.2965528e-24", " 1.0000000e+00  1.4593106e-23"}},
-        {"Both", cubic, 3, -1, nullptr, 3,
+        {"Param. change + Deflation", cubic, 3, -1, nullptr, 3,
          {" 2.0000000e+00 -6.5359734e-18", " 3.0000000e+00 -6.5359734e-18", " 1.0000000e+00  1.3071947e-17"}},
-        {"quadratic", {{"5", "0"}, {"2", "0"}, {"1", "0"}}, 3, -1, nullptr, 2,
+        // Degree 1 and 2 by formula under any key: entry 1 takes the root with
+        // +s, s the principal root of the discriminant.
+        {"discriminant -16", {{"5", "0"}, {"2", "0"}, {"1", "0"}}, 3, -1, nullptr, 2,
          {"-1.0000000e+00 -2.0000000e+00", "-1.0000000e+00  2.0000000e+00"}, {" 0  0", " 0  0"}},
+        {"discriminant 0", {{"1", "0"}, {"-2", "0"}, {"1", "0"}}, 1, -1, nullptr, 2, {" 1.0000000e+00  0", " 1.0000000e+00  0"}},
+        {"discriminant -2i", {{"0", "0.5"}, {"0", "0"}, {"1", "0"}}, 0, -1, nullptr, 2,
+         {"-5.0000000e-01  5.0000000e-01", " 5.0000000e-01 -5.0000000e-01"}},
         {"linear", {{"4", "-2"}, {"2", "0"}}, 1, -1, nullptr, 1, {"-2.0000000e+00  1.0000000e+00"}, {" 0  0"}},
         // Parts at or below the threshold of the digit read 0.
         {"not rounded", linear, 0, -1, nullptr, 1, {" 1.2345679e+00  3.7000000e-07"}},
@@ -115,18 +196,16 @@ TEST(RunSolution, RefusalsAndWorkedValues)
             EXPECT_EQ(ws.degree, c.degree);
             for (int r = 0; r < kTextSlots; ++r) EXPECT_STREQ(ws.coef_text_re[r], r <= c.degree ? c.rows[r].first : "");
             if (c.roots.empty()) {
-                EXPECT_EQ(ws.display_mode, kModeInput);
-                EXPECT_EQ(logged("set"), Texts{});
+                EXPECT_EQ(std::make_pair(ws.display_mode, logged("set")), std::make_pair(int(kModeInput), Texts{}));
                 continue;
             }
             EXPECT_EQ(shown(ws.root_text_re, ws.root_text_im), c.roots);
             if (!c.errors.empty()) {
                 EXPECT_EQ(shown(ws.error_text_re, ws.error_text_im), c.errors);
             }
-            const int n = c.degree;
             for (int r = 0; r < kRows; ++r) {
-                EXPECT_EQ(field(101 + r) + " " + field(131 + r), r < n ? c.roots[r] : " ") << "row " << r;
-                EXPECT_STREQ(ws.row_labels[r], r < n ? ("X(" + std::to_string(r + 1) + ")").c_str() : "");
+                EXPECT_EQ(field(101 + r) + " " + field(131 + r), r < c.degree ? c.roots[r] : " ") << "row " << r;
+                EXPECT_STREQ(ws.row_labels[r], r < c.degree ? ("X(" + std::to_string(r + 1) + ")").c_str() : "");
             }
             EXPECT_EQ(ws.display_mode, kModeRoots);
             EXPECT_EQ(logged("cursor"), (Texts{"cursor 32514", "cursor 32512"}));
@@ -136,8 +215,8 @@ TEST(RunSolution, RefusalsAndWorkedValues)
 }
 
 // 3e-100 x^3 + 7e99 x^2 + 1: the root near -2.3e199 leaves a figure beyond
-// the doubles, the others figures of about 1e99. The warning comes once the
-// roots are in the grid.
+// the doubles, the others figures of about 1e99 -- rounded, or zeroed where
+// below the threshold. The warning comes once the roots are in the grid.
 TEST(RunSolution, LargeErrorsAreReportedAfterTheRootsAreShown)
 {
     const char* kWarning[] = {
@@ -145,10 +224,8 @@ TEST(RunSolution, LargeErrorsAreReportedAfterTheRootsAreShown)
         "box お知らせ 0x30: 解の誤差が大きいので、正しくない解と思われます.\n他の解法をトライしてみてください."};
     for (int japanese : {0, 1}) {
         solve({{"1", "0"}, {"0", "0"}, {"7e99", "0"}, {"3e-100", "0"}}, 0, 2, japanese);
-        // Rounded, not zeroed; -5.6e-100, zeroed.
-        EXPECT_EQ(shown(ws.error_text_re, ws.error_text_im)[0],
-                  japanese ? " オーバーフロー  1.7709000e+280" : " Overflow  1.7709000e+280");
-        EXPECT_STREQ(ws.error_text_im[1], " 0");
+        EXPECT_EQ(shown(ws.error_text_re, ws.error_text_im)[0], japanese ? " オーバーフロー  1.7709000e+280" : " Overflow  1.7709000e+280");
+        EXPECT_STREQ(ws.error_text_im[1], " 0");  // -5.6e-100
         EXPECT_EQ(logged("box"), Texts{kWarning[japanese]});
         EXPECT_EQ(fake.log.back(), kWarning[japanese]);
         EXPECT_EQ(logged("set").size(), 60u);
