@@ -1,19 +1,14 @@
 // The field filter on arbitrary typing and pasting: the field always ends as
 // a number or one of the permitted beginnings, and the shortening through
 // the field's own change notification ends.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "entry/field_filter.h"
 #include "entry/number_test.h"
-#include "solver/workspace.h"
 #include "tests/unit/fake_ui.h"
-
-static bool acceptable(const std::string& text)
-{
-    return text == "." || text == "-" || text == "-." || number_test(text.c_str(), nullptr);
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,16 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // a paste replaces the selection; every other byte is typed.
     for (std::size_t i = 1; i < size; ++i) {
         if (data[i] == 0x01) {
-            std::size_t end = i + 1;
-            while (end < size && data[end] != 0x01) ++end;
-            std::string chunk(reinterpret_cast<const char*>(data + i + 1), end - i - 1);
-            chunk = chunk.substr(0, 15);
+            const std::size_t end = std::find(data + i + 1, data + size, 0x01) - data;
+            const std::string chunk(reinterpret_cast<const char*>(data + i + 1), std::min<std::size_t>(end - i - 1, 15));
             ui_set_text(id < 131 ? ws.field_re[id - 101] : ws.field_im[id - 131], chunk.c_str());
             i = end;
         } else if (data[i] != 0) {
             type_into(id, std::string(1, static_cast<char>(data[i])));
         }
-        if (!acceptable(field(id))) std::abort();
+        const std::string& text = field(id);
+        if (text != "." && text != "-" && text != "-." && !number_test(text.c_str(), nullptr)) std::abort();
     }
     return 0;
 }

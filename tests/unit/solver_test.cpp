@@ -85,11 +85,9 @@ TEST(SolveDriver, DeflationChoosesTheSmallestResidual)
     const long double p_re[4] = {1, -6, 11, -6}, p_im[4] = {0, 0, 0, 0};
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const struct { const char* name; long double roots[3]; int chosen; } cases[] = {
-        {"exact root last", {2.001L, 1.0001L, 3}, 2},
-        {"exact ties: the lowest index", {2, 1, 3}, 0},
+        {"exact root last", {2.001L, 1.0001L, 3}, 2}, {"exact ties: the lowest index", {2, 1, 3}, 0},
         {"every squared residual beyond 1e300", {3e200L, 1e200L, 2e200L}, 1},
-        {"NaN counts as largest", {nan, 1e200L, nan}, 1},
-        {"only NaN", {nan, nan, nan}, 0},
+        {"NaN counts as largest", {nan, 1e200L, nan}, 1}, {"only NaN", {nan, nan, nan}, 0},
     };
     reset_workspace();
     for (const auto& c : cases) {
