@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 1; i < size; ++i) {
         if (data[i] == 0x01) {
             const std::size_t end = std::find(data + i + 1, data + size, 0x01) - data;
-            const std::string chunk(reinterpret_cast<const char*>(data + i + 1), std::min<std::size_t>(end - i - 1, 15));
+            const std::size_t length = std::min<std::size_t>(end - i - 1, 15);
+            const std::string chunk(reinterpret_cast<const char*>(data + i + 1), length);
             ui_set_text(id < 131 ? ws.field_re[id - 101] : ws.field_im[id - 131], chunk.c_str());
             i = end;
         } else if (data[i] != 0) {

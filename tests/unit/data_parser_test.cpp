@@ -87,8 +87,7 @@ TEST(DataParser, NeverReadsOutsideTheFile)
     const struct { long long size; std::string line; int records; long long least, most; } cases[] = {
         {100LL << 20, std::string(1, '\0'), 0, 0, 64 << 10}, {100LL << 20, "7", 0, 0, 64 << 10},
         {100LL << 20, " ", 0, 0, 64 << 10}, {100LL << 20, "1 ", 0, 0, 64 << 10},
-        {10LL << 20, "Re Im\r\n", 0, 10LL << 20, 30LL << 20}, {2, "1 2\r\n", 0, 0, 64}, {3, "1 2\r\n", 1, 0, 64},
-        {7, "1 2\r\n", 1, 0, 64}, {8, "1 2\r\n", 2, 0, 64}, {13, "1 2\r\n", 3, 0, 64},
+        {10LL << 20, "Re Im\r\n", 0, 10LL << 20, 30LL << 20}, {8, "1 2\r\n", 2, 8, 64}, {13, "1 2\r\n", 3, 13, 64},
     };
     for (const auto& c : cases) {
         MadeUp file{c.size, c.line, 0, false};
@@ -124,7 +123,6 @@ TEST(ReadData, CancelAndEveryFailureKeepTheGrid)
     const struct { int japanese; unsigned long dialog_error; const char* name; const char* bytes; Log log; } cases[] = {
         {0, 0, nullptr, nullptr, {kDialog[0], kButton}},  // cancelled
         {0, 0x3002, nullptr, nullptr, {kDialog[0], "box Error 0x10: GetOpenFileName error 0x3002"}},
-        {1, 0x3002, nullptr, nullptr, {kDialog[1], "box エラー 0x10: GetOpenFileName エラー 0x3002"}},
         {0, 0, "missing.txt", nullptr, {kDialog[0], kButton, "box Error 0x10: The file does not exist."}},
         {0, 0, "a.txt", "", {kDialog[0], kButton, kNoData}},
         {0, 0, "a.txt", "1\r\n2\r\n3\r\n", {kDialog[0], kButton, kNoData}},
@@ -154,5 +152,6 @@ TEST(ReadData, ARecordReplacesTheWholeGridThroughTheFields)
         EXPECT_EQ(std::string(ws.coef_text_re[r]) + ws.coef_text_im[r], "");
         EXPECT_STREQ(ws.row_labels[r], r < kRows ? ("*X^" + std::to_string(r)).c_str() : "");
     }
-    EXPECT_EQ(std::make_pair(std::string(ws.file_name), ws.display_mode), std::make_pair(dir.path("a.txt"), int(kModeSplash)));
+    EXPECT_EQ(std::make_pair(std::string(ws.file_name), ws.display_mode),
+              std::make_pair(dir.path("a.txt"), int(kModeSplash)));
 }

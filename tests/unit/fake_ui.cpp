@@ -79,7 +79,10 @@ int ui_message_box(UiHandle, const char* text, const char* caption, unsigned sty
 
 void ui_select_all(UiHandle field) { log("select " + str(field_id(field))); }
 void ui_set_cursor(int cursor_id) { log("cursor " + str(cursor_id)); }
-void ui_repaint(UiHandle, int l, int t, int r, int b) { log("repaint " + str(l) + " " + str(t) + " " + str(r) + " " + str(b)); }
+void ui_repaint(UiHandle, int l, int t, int r, int b)
+{
+    log("repaint " + str(l) + " " + str(t) + " " + str(r) + " " + str(b));
+}
 void ui_shift_fields(int dx) { log("shift " + str(dx)); }
 void ui_release_splash() { log("release splash"); }
 void ui_sleep(unsigned) {}
@@ -88,7 +91,8 @@ static bool file_dialog(const char* kind, const FileDialogRequest& request)
 {
     log(std::string(kind) + " " + request.title);
     if (fake.paths.empty()) return false;
-    std::snprintf(request.file_name, static_cast<std::size_t>(request.file_name_size), "%s", fake.paths.front().c_str());
+    const std::string path = fake.paths.front();
+    std::snprintf(request.file_name, static_cast<std::size_t>(request.file_name_size), "%s", path.c_str());
     fake.paths.pop_front();
     return true;
 }

@@ -81,7 +81,8 @@ TEST(ViewCommands, InputCoefficients)
     open_input_view(ws.main_window);
     EXPECT_EQ(std::make_pair(fake.log.front(), logged("box")), std::make_pair(std::string("release splash"), Texts{}));
     EXPECT_EQ(std::make_pair(field(101), ws.display_mode), std::make_pair(std::string(), int(kModeInput)));
-    for (int r = 0; r < kTextSlots; ++r) EXPECT_STREQ(ws.row_labels[r], r < kRows ? ("*X^" + std::to_string(r)).c_str() : "");
+    for (int r = 0; r < kTextSlots; ++r)
+        EXPECT_STREQ(ws.row_labels[r], r < kRows ? ("*X^" + std::to_string(r)).c_str() : "");
     std::strcpy(ws.coef_text_re[0], "1e301");
     std::strcpy(ws.coef_text_im[3], "0");
     ws.ui_japanese = 1;

@@ -22,7 +22,8 @@ struct Canvas {
 
     Canvas()
     {
-        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0x10000u + static_cast<std::uint32_t>(i) * 2654435761u;
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = 0x10000u + static_cast<std::uint32_t>(i) * 2654435761u;
     }
     static Canvas& of(void* c) { return *static_cast<Canvas*>(c); }
     static std::uint32_t get(void* c, int x, int y) { return of(c).pixels[y * 400 + x]; }
