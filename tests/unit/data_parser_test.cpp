@@ -40,8 +40,8 @@ TEST(DataParser, RecordsFromBytes)
         // A one-word heading runs on into the first data line and takes it.
         {"Coefficients\r\n1 2\r\n3 4\r\n5 6\r\n", {{"3", "4"}, {"5", "6"}}},
         {"1\r\n2\r\n3\r\n", {}}, {"1 2\r\n3 4", {{"1", "2"}, {"3", "4"}}}, {"1 2\r\n3 4\r", {{"1", "2"}, {"3", "4"}}},
-        {"1 2\r\n\t5\r\n3 4\r\n", {{"1", "2"}}}, {"1 2\r\n1,\r\n3 4\r\n", {{"1", "2"}}}, {"1 2\n3 4\n5 6\n", {}},
-        {"1 x\r\ny 2\r\n3 4\r\n", {{"3", "4"}}}, {"", {}}, {"     ", {}}, {"123456", {}},
+        {"1 2\r\n\t5\r\n3 4\r\n", {{"1", "2"}}}, {"\t1 2\r\n", {}}, {"1 2\r\n1,\r\n3 4\r\n", {{"1", "2"}}},
+        {"1 2\n3 4\n5 6\n", {}}, {"1 x\r\ny 2\r\n3 4\r\n", {{"3", "4"}}}, {"", {}}, {"     ", {}}, {"123456", {}},
         {std::string("1\0" "5 2\r\n", 7) + "3 4\r\n", {{"3", "4"}}},
         {"1e300 0\r\n", {{"1e300", "0"}}}, {"1.1e300 0\r\n2 0\r\n", {{"2", "0"}}}, {"2e 3E+\r\n", {{"2e", "3E+"}}},
         // The CR LF of a blank line goes with the next field and is dropped

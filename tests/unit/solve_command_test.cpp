@@ -84,6 +84,7 @@ static void solve(const Rows& rows, int method, int digit, int japanese)
     ws.display_mode = kModeInput;
     ws.ui_japanese = japanese;
     std::strcpy(ws.coef_text_re[0], "old");  // what an earlier solution kept
+    std::strcpy(ws.coef_text_im[0], "old");
     select_method(method);
     EXPECT_EQ(current_method(), method);  // the button the dialog shows
     if (digit >= 0) {
@@ -184,7 +185,10 @@ TEST(RunSolution, RefusalsAndWorkedValues)
             solve(c.rows, c.method, c.digit, japanese);
             EXPECT_EQ(logged("box"), c.message ? Texts{c.message[japanese]} : Texts{});
             EXPECT_EQ(ws.degree, c.degree);
-            for (int r = 0; r < kTextSlots; ++r) EXPECT_STREQ(ws.coef_text_re[r], r <= c.degree ? c.rows[r].first : "");
+            for (int r = 0; r < kTextSlots; ++r) {
+                EXPECT_EQ(std::string(ws.coef_text_re[r]) + "|" + ws.coef_text_im[r],
+                          r <= c.degree ? std::string(c.rows[r].first) + "|" + c.rows[r].second : "|");
+            }
             if (c.roots.empty()) {
                 EXPECT_EQ(std::make_pair(ws.display_mode, logged("set")), std::make_pair(int(kModeInput), Texts{}));
                 continue;
