@@ -4,21 +4,12 @@
 #include <cstring>
 
 static const char* const kKeyNames[] = {"standard", "param", "deflation", "param-deflation", "auto"};
+static const char* const kLanguageNames[] = {"en", "ja"};   // BatchLanguage from English on
+static const char* const kFormatNames[] = {"report", "csv", "json"};
 
 const char* key_name(BatchKey key)
 {
     return kKeyNames[static_cast<int>(key)];
-}
-
-static bool parse_key(const char* value, BatchKey* key)
-{
-    for (int k = 0; k <= static_cast<int>(BatchKey::Auto); ++k) {
-        if (std::strcmp(value, kKeyNames[k]) == 0) {
-            *key = static_cast<BatchKey>(k);
-            return true;
-        }
-    }
-    return false;
 }
 
 // "E-4".."E-8" as the settings dialog lists them; "e-6" is accepted too,
@@ -36,19 +27,21 @@ static bool parse_rounding(const char* value, int* digit)
     return true;
 }
 
-static bool parse_language(const char* value, BatchLanguage* language)
+// Sets *item to the enumerator at value's position in names; false when
+// value is none of them.
+template <typename Item, int Count>
+static bool parse_name(const char* value, const char* const (&names)[Count], int first, Item* item)
 {
-    if (std::strcmp(value, "en") == 0) {
-        *language = BatchLanguage::English;
-    } else if (std::strcmp(value, "ja") == 0) {
-        *language = BatchLanguage::Japanese;
-    } else {
-        return false;
+    for (int i = 0; i < Count; ++i) {
+        if (std::strcmp(value, names[i]) == 0) {
+            *item = static_cast<Item>(first + i);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
-enum class Valued { Key, Round, Lang, Output, None };
+enum class Valued { Key, Round, Lang, Format, Output, None };
 
 static Valued valued_option(const char* name, std::size_t length)
 {
@@ -56,7 +49,7 @@ static Valued valued_option(const char* name, std::size_t length)
         const char* name;
         Valued option;
     } kValued[] = {{"--key", Valued::Key}, {"--round", Valued::Round}, {"--lang", Valued::Lang},
-                   {"-o", Valued::Output}, {"--output", Valued::Output}};
+                   {"--format", Valued::Format}, {"-o", Valued::Output}, {"--output", Valued::Output}};
     for (const auto& v : kValued)
         if (std::strlen(v.name) == length && std::strncmp(name, v.name, length) == 0) return v.option;
     return Valued::None;
@@ -66,11 +59,15 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
 {
     switch (option) {
     case Valued::Key:
-        return parse_key(value, &options->key) ? OptionError::None : OptionError::BadKey;
+        return parse_name(value, kKeyNames, 0, &options->key) ? OptionError::None : OptionError::BadKey;
     case Valued::Round:
         return parse_rounding(value, &options->rounding_digit) ? OptionError::None : OptionError::BadRounding;
     case Valued::Lang:
-        return parse_language(value, &options->language) ? OptionError::None : OptionError::BadLanguage;
+        return parse_name(value, kLanguageNames, static_cast<int>(BatchLanguage::English), &options->language)
+                   ? OptionError::None
+                   : OptionError::BadLanguage;
+    case Valued::Format:
+        return parse_name(value, kFormatNames, 0, &options->format) ? OptionError::None : OptionError::BadFormat;
     case Valued::Output:
         options->output = value;
         return OptionError::None;
@@ -82,8 +79,8 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
 
 OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending)
 {
-    *options = BatchOptions{BatchKey::Standard, kNoRounding, BatchLanguage::System, nullptr, false, false,
-                            argv + 1, 0};
+    *options = BatchOptions{BatchKey::Standard, kNoRounding, BatchLanguage::System, BatchFormat::Report,
+                            nullptr, false, false, argv + 1, 0};
     *offending = nullptr;
     bool options_ended = false;
     for (int i = 1; i < argc; ++i) {

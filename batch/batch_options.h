@@ -9,12 +9,17 @@ constexpr int kSolvingKeys = 4;
 
 enum class BatchLanguage { System, English, Japanese };
 
+// What goes out per data file: the report of Save Data, or the numbers
+// themselves for scripts (a line per root, or a JSON object per file).
+enum class BatchFormat { Report, Csv, Json };
+
 constexpr int kNoRounding = -1;
 
 struct BatchOptions {
     BatchKey key;
     int rounding_digit;      // 0..4 for E-4..E-8, or kNoRounding
     BatchLanguage language;  // System: as the window program chooses
+    BatchFormat format;
     const char* output;      // -o FILE; null for standard output
     bool help;
     bool version;
@@ -22,7 +27,7 @@ struct BatchOptions {
     int file_count;
 };
 
-enum class OptionError { None, UnknownOption, MissingValue, BadKey, BadRounding, BadLanguage, NoFiles };
+enum class OptionError { None, UnknownOption, MissingValue, BadKey, BadRounding, BadLanguage, BadFormat, NoFiles };
 
 // Reads argv[1..argc). Options and files may come in any order; "--" ends
 // the options, and "--name=value" is the same as "--name value". The files

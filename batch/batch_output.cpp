@@ -1,15 +1,19 @@
-// The reports of drovu-solve on their way out.
+// The reports, rows and lines of drovu-solve on their way out.
 #include "batch/batch_output.h"
 
 #include <cstring>
 
+#include "batch/script_formats.h"
+#include "files/report_format.h"
 #include "files/report_writer.h"
 #include "platform/ui.h"
 
-bool open_output(const char* path, bool headed, BatchOutput* output)
+bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output)
 {
     std::memset(output, 0, sizeof *output);
     output->path = path;
+    output->format = format;
+    output->digits = digits;
     output->headed = headed;
     if (!path) {
         output->stream = stdout;
@@ -21,30 +25,53 @@ bool open_output(const char* path, bool headed, BatchOutput* output)
     return output->stream != nullptr;
 }
 
-static void put(BatchOutput* output, const char* bytes, std::size_t length)
+static bool write_report(BatchOutput* output, const char* name, const Workspace& w)
 {
-    if (std::fwrite(bytes, 1, length, output->stream) != length) output->write_failed = true;
-}
-
-void write_report(BatchOutput* output, const char* name, const char* bytes, int length)
-{
+    static char report[kReportCapacity];
+    const int length = compose_report(w, report, kReportCapacity);
+    if (length < 0) return false;
     if (output->headed) {
         // CR LF like the reports, so the whole output is one kind of text.
-        if (output->reports > 0) put(output, "\r\n", 2);
-        put(output, "==> ", 4);
-        put(output, name, std::strlen(name));
-        put(output, " <==\r\n", 6);
+        if (output->records > 0) std::fputs("\r\n", output->stream);
+        std::fprintf(output->stream, "==> %s <==\r\n", name);
     }
-    put(output, bytes, static_cast<std::size_t>(length));
-    ++output->reports;
+    std::fwrite(report, 1, static_cast<std::size_t>(length), output->stream);
+    return true;
+}
+
+bool write_solution(BatchOutput* output, const char* name, const char* key, const Workspace& w)
+{
+    switch (output->format) {
+    case BatchFormat::Report:
+        if (!write_report(output, name, w)) return false;
+        break;
+    case BatchFormat::Csv:
+        if (output->records == 0) write_csv_header(output->stream);
+        write_csv_rows(output->stream, name, key, w, output->digits);
+        break;
+    case BatchFormat::Json:
+        write_json_solution(output->stream, name, key, w, output->digits);
+        break;
+    }
+    ++output->records;
+    return true;
+}
+
+void write_failure(BatchOutput* output, const char* name, int status, const char* caption, const char* text)
+{
+    if (output->format != BatchFormat::Json) return;
+    write_json_failure(output->stream, name, status, caption, text);
+    ++output->records;
 }
 
 bool close_output(BatchOutput* output)
 {
-    if (!output->path) return std::fflush(stdout) == 0 && !std::ferror(stdout) && !output->write_failed;
+    // Write errors stay noted in the stream until the end.
+    if (!output->path) return std::fflush(stdout) == 0 && !std::ferror(stdout);
     // A full disk often shows only when the last buffer goes out.
-    bool ok = std::fclose(output->stream) == 0 && !output->write_failed;
-    if (ok && output->reports > 0) ok = ui_replace_file(output->temporary, output->path);
-    if (!ok || output->reports == 0) std::remove(output->temporary);
+    const bool written = !std::ferror(output->stream);
+    bool ok = std::fclose(output->stream) == 0 && written;
+    if (ok && output->records > 0) ok = ui_replace_file(output->temporary, output->path);
+    if (!ok || output->records == 0) std::remove(output->temporary);
     return ok;
 }

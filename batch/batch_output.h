@@ -1,8 +1,12 @@
-// Where drovu-solve puts its reports: standard output, or a file that is
-// written beside its place first and put there in one step at the end.
+// Where drovu-solve puts what it finds: standard output, or a file that is
+// written beside its place first and put there in one step at the end; and
+// in which format.
 #pragma once
 
 #include <cstdio>
+
+#include "batch/batch_options.h"
+#include "solver/workspace.h"
 
 constexpr int kOutputPathSize = 1024;
 
@@ -10,23 +14,31 @@ struct BatchOutput {
     std::FILE* stream;
     const char* path;                       // null for standard output
     char temporary[kOutputPathSize + 8];    // the file being written for path
-    bool headed;                            // several files: a line names each report
-    int reports;                            // reports written so far
-    bool write_failed;
+    BatchFormat format;
+    int digits;                             // significant digits of CSV and JSON numbers
+    bool headed;                            // reports of several files: a line names each
+    int records;                            // files written about so far
 };
 
 // Opens the output: standard output when path is null, else a new file
-// beside path. headed asks for a "==> NAME <==" line before every report.
-// False when the file cannot be created; nothing is left behind then.
-bool open_output(const char* path, bool headed, BatchOutput* output);
+// beside path. digits is what the rounding keeps (3..7), or kFullDigits.
+// headed asks for a "==> NAME <==" line before every report. False when the
+// file cannot be created; nothing is left behind then.
+bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output);
 
-// Writes one report (the bytes of Save Data), headed by the data file's name
-// when the output is headed, and separated from the previous one by an
-// empty line.
-void write_report(BatchOutput* output, const char* name, const char* bytes, int length);
+// Writes the solution in w, found under key, for the data file name: its
+// report (the bytes of Save Data, headed by the name when the output is
+// headed, and separated from the previous one by an empty line), its CSV
+// rows (the header line first), or its JSON line. False when the report
+// cannot be composed, which a solved equation never gives.
+bool write_solution(BatchOutput* output, const char* name, const char* key, const Workspace& w);
 
-// Finishes the output. A file output replaces path only when at least one
-// report was written and every write succeeded; otherwise the new file is
-// removed and path stays as it was. False when a write or the replacement
-// failed.
+// A file that was not solved, with the first message it gave. Only JSON
+// has a place for it; the other formats leave it to standard error.
+void write_failure(BatchOutput* output, const char* name, int status, const char* caption, const char* text);
+
+// Finishes the output. A file output replaces path only when something was
+// written about at least one file and every write succeeded; otherwise the
+// new file is removed and path stays as it was. False when a write or the
+// replacement failed.
 bool close_output(BatchOutput* output);

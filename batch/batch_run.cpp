@@ -10,7 +10,6 @@
 #include "entry/settings_logic.h"
 #include "files/data_parser.h"
 #include "files/file_texts.h"
-#include "files/report_format.h"
 #include "solver/workspace.h"
 
 static_assert(kSolvingKeys == kMethodCount, "auto tries every method of the settings dialog");
@@ -80,24 +79,29 @@ static Outcome solve_under_key(const CoefficientText* records, int count, const 
 }
 
 // Reads the file's records as Read Data does; 0 after telling why not.
-static int read_records(const char* path, CoefficientText records[kRows])
+static int read_records(const char* path, CoefficientText records[kRows], BatchOutput* output)
 {
     std::FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::FileMissing)));
-        return 0;
+    const bool opened = file != nullptr;
+    int accepted = 0;
+    if (opened) {
+        ByteSource source;
+        accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
+        std::fclose(file);
     }
-    ByteSource source;
-    const int accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
-    std::fclose(file);
-    if (accepted == 0) print_box(path, "", pick_text(kCaptionError), pick_text(file_text(FileText::NoData)));
+    if (accepted == 0) {
+        const char* caption = pick_text(kCaptionError);
+        const char* text = pick_text(file_text(opened ? FileText::NoData : FileText::FileMissing));
+        print_box(path, "", caption, text);
+        write_failure(output, path, kStatusNoData, caption, text);
+    }
     return accepted;
 }
 
-// The report of the solution used, and of the first inaccurate one that
-// auto keeps while it tries the later keys.
-static char report[kReportCapacity];
-static char fallback_report[kReportCapacity];
+// The solution used, and the first inaccurate one that auto keeps while it
+// tries the later keys: the whole workspace, as Save Data would find it.
+static Workspace solution;
+static Workspace fallback_solution;
 
 // What the user reads on standard error: every message under every key
 // tried and, when auto went past the first key, the key it used.
@@ -111,16 +115,23 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
     }
 }
 
+// The first message a Solve command showed, for the output.
+static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log)
+{
+    const bool any = log.message_count > 0;
+    write_failure(output, path, status, any ? log.messages[0].caption : "", any ? log.messages[0].text : "");
+}
+
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
 {
     CoefficientText records[kRows];
-    const int count = read_records(path, records);
+    const int count = read_records(path, records, output);
     if (count == 0) return kStatusNoData;
 
     const bool automatic = options.key == BatchKey::Auto;
     const int keys = automatic ? kSolvingKeys : 1;
     Attempt attempts[kSolvingKeys];
-    int tried = 0, chosen = -1, fallback = -1, length = -1, fallback_length = -1;
+    int tried = 0, chosen = -1, fallback = -1;
     while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
         a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
@@ -129,26 +140,25 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
         // The checks come before the key matters: another key cannot help.
         if (a.outcome == Outcome::Refused) {
             print_messages(path, nullptr, a.log);
+            write_first_message(output, path, kStatusRefused, a.log);
             return kStatusRefused;
         }
         if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
             chosen = tried;
-            length = compose_report(ws, report, kReportCapacity);
+            solution = ws;
         } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
             fallback = tried;
-            fallback_length = compose_report(ws, fallback_report, kReportCapacity);
+            fallback_solution = ws;
         }
         ++tried;
     }
-    const char* bytes = report;
-    if (chosen < 0) {
-        chosen = fallback;
-        bytes = fallback_report;
-        length = fallback_length;
-    }
+    const Workspace& used = chosen >= 0 ? solution : fallback_solution;
+    if (chosen < 0) chosen = fallback;
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
-    if (chosen < 0 || length < 0) return kStatusNoSolution;
-    write_report(output, path, bytes, length);
+    if (chosen < 0 || !write_solution(output, path, key_name(attempts[chosen].key), used)) {
+        write_first_message(output, path, kStatusNoSolution, attempts[0].log);
+        return kStatusNoSolution;
+    }
     return kStatusSolved;
 }

@@ -13,6 +13,7 @@
 #include "batch/batch_output.h"
 #include "batch/batch_run.h"
 #include "batch/batch_texts.h"
+#include "batch/script_formats.h"
 #include "solver/fpu.h"
 #include "solver/workspace.h"
 
@@ -39,6 +40,7 @@ static int usage_error(OptionError error, const char* offending)
                   {OptionError::BadKey, BatchText::BadKey},
                   {OptionError::BadRounding, BatchText::BadRounding},
                   {OptionError::BadLanguage, BatchText::BadLanguage},
+                  {OptionError::BadFormat, BatchText::BadFormat},
                   {OptionError::NoFiles, BatchText::NoFiles}};
     for (const auto& t : kTexts) {
         if (t.error != error) continue;
@@ -77,11 +79,13 @@ int main(int argc, char** argv)
     }
 
 #ifdef _WIN32
-    // The reports carry their own CR LF; the runtime must not add a CR.
+    // Every format carries its own line ends; the runtime must not add a CR.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    // The rounding keeps 3 (E-4) to 7 (E-8) significant digits.
+    const int digits = options.rounding_digit == kNoRounding ? kFullDigits : options.rounding_digit + 3;
     BatchOutput output;
-    if (!open_output(options.output, options.file_count > 1, &output)) {
+    if (!open_output(options.output, options.format, digits, options.file_count > 1, &output)) {
         print_output_error(BatchText::CannotCreateOutput, options.output);
         return kStatusOutput;
     }

@@ -1,6 +1,8 @@
 // The data file's record reader, byte by byte over a ByteSource.
 #include "files/data_parser.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "entry/number_test.h"
@@ -66,14 +68,23 @@ bool is_white(char c)
 // The text a field puts into the grid. The number test passes over leading
 // white space, so a field may begin with a TAB after the separator or with
 // the CR LF of a blank line before it; a one-line field would show those
-// bytes as garbage, and they do not change the value, so they are dropped
-// before the text is cut to what a field holds.
+// bytes as garbage, and they do not change the value, so they are dropped.
+// A number longer than a field is cut to its first 15 bytes when that
+// changes its value by at most one part in 1e10. A cut that would lose the
+// exponent or change the value more, as in a number printed with all its
+// digits ("-1.2345678901234567e-05"), gives way to the value in exponent
+// form with as many digits as fit: the equation solved must be the one in
+// the file.
 void grid_text(const char* field, char out[kFieldTextSize])
 {
     while (is_white(*field)) ++field;
-    int length = 0;
-    for (; length < kFieldTextSize - 1 && field[length]; ++length) out[length] = field[length];
-    out[length] = '\0';
+    std::snprintf(out, kFieldTextSize, "%s", field);
+    if (std::strlen(field) < static_cast<std::size_t>(kFieldTextSize)) return;
+    double whole = 0, cut = 0;
+    number_test(field, &whole);
+    if (number_test(out, &cut) && !(std::fabs(cut - whole) > 1e-10 * std::fabs(whole))) return;
+    for (int digits = kFieldTextSize; digits >= 0; --digits)
+        if (std::snprintf(out, kFieldTextSize, "%.*e", digits, whole) < kFieldTextSize) return;
 }
 
 enum class Record { Accepted, Rejected, Stop };

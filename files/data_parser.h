@@ -26,7 +26,8 @@ ByteSource memory_byte_source(const char* bytes, std::size_t size);
 bool file_byte_source(std::FILE* file, ByteSource* source);
 
 // One accepted line: the texts of its real and imaginary part as they go into
-// the grid (leading white space taken off, then cut to 15 bytes).
+// the grid: leading white space taken off, then fitted to 15 bytes, by a cut
+// where that keeps the value, else as the value in exponent form.
 struct CoefficientText {
     char re[kFieldTextSize];
     char im[kFieldTextSize];

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "solver/sqrt_shortcut.h"
 #include "solver/workspace.h"
 
 static_assert(LDBL_MANT_DIG == 64, "the finder needs the x87 extended format");
@@ -19,6 +20,18 @@ long double ext_sqrt(long double x)
     if (x == 0) return 0;
     if (x < 0) return -1;
     ext r = x > 1 ? x : 1;
+    // Far from the root a step only halves r. For x in [2^(e-1), 2^e): from
+    // r = x·2^-k (x > 1) the quotient x / r = 2^k is below half an ulp of r
+    // while 2k < e - 65, and from r = 2^-k (x < 1) the quotient x·2^k is
+    // while 2k <= -e - 64; then x / r + r rounds to r and the step gives
+    // exactly r / 2. Those steps are taken at once, with six to spare: from
+    // x = 1e4000 that saves 6,600 divisions, and the result is the same.
+    if (x <= LDBL_MAX) {
+        int e;
+        std::frexp(x, &e);
+        const int halvings = ((x > 1 ? e : -e) - 70) / 2;
+        if (halvings > 0) r = std::ldexp(r, -halvings);
+    }
     ext previous;
     do {
         previous = r;
@@ -49,11 +62,6 @@ static inline bool quotient(ext u, ext v, ext g, ext h, ext& re, ext& im)
 static inline bool finite(ext re, ext im)
 {
     return std::isfinite(re) && std::isfinite(im);
-}
-
-static inline ext modulus(ext re, ext im)
-{
-    return ext_sqrt(re * re + im * im);
 }
 
 // Degree 1: entry 0 = -(a_1 / a_0).
@@ -107,32 +115,37 @@ static int solve_quadratic(ext* a_re, ext* a_im)
 // Accepted when the step just taken satisfies |delta| / M <= tolerance.
 static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, ext& z_re, ext& z_im)
 {
-    ext bound = modulus(a_re[0], a_im[0]);
-    for (int k = 1; k <= m; ++k) {
-        ext size = modulus(a_re[k], a_im[k]);
-        if (size > bound) bound = size;
-    }
-    if (!std::isfinite(bound)) return ROOTS_NO_CONVERGENCE;
+    StepTest test;
+    if (!make_step_test(a_re, a_im, m, tolerance, test)) return ROOTS_NO_CONVERGENCE;
 
+    // The derivative's coefficients (m - k)·a_k, the very products the
+    // derivative's Horner scheme forms, once per root instead of every step.
+    ext da_re[kRows], da_im[kRows];
+    ext f = m;
+    for (int k = 0; k < m; ++k, f = f - 1) {
+        da_re[k] = f * a_re[k];
+        da_im[k] = f * a_im[k];
+    }
     z_re = 0;
     z_im = -1;
     for (int steps = 0;;) {
+        // p and p' by Horner's scheme side by side, (u + iv)(z) + a written out
+        // as in mul(): two independent chains the processor overlaps, each
+        // rounded exactly as on its own.
         ext p_re = a_re[0], p_im = a_im[0];
-        for (int k = 1; k <= m; ++k) {
-            ext t_re, t_im;
-            mul(p_re, p_im, z_re, z_im, t_re, t_im);
-            p_re = t_re + a_re[k];
-            p_im = t_im + a_im[k];
+        ext d_re = da_re[0], d_im = da_im[0];
+        for (int k = 1; k < m; ++k) {
+            const ext u = p_re, v = p_im, g = d_re, h = d_im;
+            p_re = (u * z_re - v * z_im) + a_re[k];
+            p_im = (u * z_im + v * z_re) + a_im[k];
+            d_re = (g * z_re - h * z_im) + da_re[k];
+            d_im = (g * z_im + h * z_re) + da_im[k];
         }
-        ext f = m;
-        ext d_re = f * a_re[0], d_im = f * a_im[0];
-        for (int k = 1; k <= m - 1; ++k) {
-            f = f - 1;
-            ext t_re, t_im;
-            mul(d_re, d_im, z_re, z_im, t_re, t_im);
-            d_re = t_re + f * a_re[k];
-            d_im = t_im + f * a_im[k];
-        }
+        ext t_re, t_im;
+        mul(p_re, p_im, z_re, z_im, t_re, t_im);
+        p_re = t_re + a_re[m];
+        p_im = t_im + a_im[m];
+
         ext delta_re, delta_im;
         if (!quotient(p_re, p_im, d_re, d_im, delta_re, delta_im)) return ROOTS_NO_CONVERGENCE;
         z_re = z_re - delta_re;
@@ -140,7 +153,7 @@ static int newton_root(const ext* a_re, const ext* a_im, int m, ext tolerance, e
         // Once a value leaves the finite numbers every later step is NaN and
         // the cap would be reached anyway; stop now.
         if (!finite(z_re, z_im)) return ROOTS_NO_CONVERGENCE;
-        if (modulus(delta_re, delta_im) / bound <= tolerance) return ROOTS_OK;
+        if (step_converged(test, delta_re * delta_re + delta_im * delta_im)) return ROOTS_OK;
         if (++steps == kMaxNewtonSteps) return ROOTS_NO_CONVERGENCE;
     }
 }

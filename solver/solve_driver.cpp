@@ -233,6 +233,24 @@ static double overflow_as_infinity(double x)
     return std::isnan(x) ? HUGE_VAL : x;
 }
 
+// One Horner step of an error figure, v = v·z + s in double precision: the
+// two products of a part are formed in extended precision and the part
+// rounded to double; the sum is a double sum.
+static inline void residual_step(double& v_re, double& v_im, double z_re, double z_im, double s_re, double s_im)
+{
+    const double t_re = static_cast<double>(static_cast<ext>(v_re) * z_re - static_cast<ext>(v_im) * z_im);
+    const double t_im = static_cast<double>(static_cast<ext>(v_re) * z_im + static_cast<ext>(v_im) * z_re);
+    v_re = t_re + s_re;
+    v_im = t_im + s_im;
+}
+
+static void keep_residual(int k, double e_re, double e_im)
+{
+    if (!(std::fabs(e_re) <= ws.base_tolerance) || !(std::fabs(e_im) <= ws.base_tolerance)) ws.roots_accurate = 0;
+    ws.error_re[k] = overflow_as_infinity(e_re * ws.coef_scale);
+    ws.error_im[k] = overflow_as_infinity(e_im * ws.coef_scale);
+}
+
 void compute_residuals()
 {
     const int n = ws.degree;
@@ -242,20 +260,17 @@ void compute_residuals()
         return;
     }
     ws.roots_accurate = 1;
-    for (int k = 0; k < n; ++k) {
-        const double z_re = ws.coef_re[k], z_im = ws.coef_im[k];
-        double e_re = ws.root_re[0], e_im = ws.root_im[0];
+    // Two roots at a time: their Horner chains are independent and the
+    // processor overlaps them. An odd count takes its last root twice.
+    for (int k = 0; k < n; k += 2) {
+        const int l = k + 1 < n ? k + 1 : k;
+        const double z_re = ws.coef_re[k], z_im = ws.coef_im[k], w_re = ws.coef_re[l], w_im = ws.coef_im[l];
+        double e_re = ws.root_re[0], e_im = ws.root_im[0], f_re = e_re, f_im = e_im;
         for (int i = 1; i <= n; ++i) {
-            // The two products of a part are formed in extended precision and
-            // the part rounded to double; the sum is a double sum.
-            double t_re = static_cast<double>(static_cast<ext>(e_re) * z_re - static_cast<ext>(e_im) * z_im);
-            double t_im = static_cast<double>(static_cast<ext>(e_re) * z_im + static_cast<ext>(e_im) * z_re);
-            e_re = t_re + ws.root_re[i];
-            e_im = t_im + ws.root_im[i];
+            residual_step(e_re, e_im, z_re, z_im, ws.root_re[i], ws.root_im[i]);
+            residual_step(f_re, f_im, w_re, w_im, ws.root_re[i], ws.root_im[i]);
         }
-        if (!(std::fabs(e_re) <= ws.base_tolerance) || !(std::fabs(e_im) <= ws.base_tolerance))
-            ws.roots_accurate = 0;
-        ws.error_re[k] = overflow_as_infinity(e_re * ws.coef_scale);
-        ws.error_im[k] = overflow_as_infinity(e_im * ws.coef_scale);
+        keep_residual(k, e_re, e_im);
+        keep_residual(l, f_re, f_im);
     }
 }

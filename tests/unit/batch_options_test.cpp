@@ -1,111 +1,74 @@
-// The command line of drovu-solve: what each argument list means, and which
-// argument is blamed when it means nothing.
+// drovu-solve: what each command line means and which argument is blamed
+// when it means nothing; the numbers it prints for scripts.
 #include "batch/batch_options.h"
+#include "batch/script_formats.h"
+#include "entry/number_test.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
-namespace {
-
-struct Parsed {
-    OptionError error;
-    BatchOptions options;  // output and files cleared: they pointed into the argv that is gone
-    std::string offending, output;
-    std::string command_line;  // the words in brackets, for failure messages
-    std::vector<std::string> files;
-};
-
-// Parses "drovu-solve" followed by the words, as a program gets them in argv.
-Parsed parse(std::vector<std::string> words)
+// A command line's meaning as one text: key, rounding digit (-1 off),
+// language (0 system, 1 en, 2 ja), format (0 report, 1 csv, 2 json), output,
+// files, help/version; or "error" with the OptionError and the argument
+// blamed (1 unknown, 2 no value, 3 key, 4 round, 5 lang, 6 format, 7 no file).
+static std::string meaning(std::vector<std::string> words)
 {
-    words.insert(words.begin(), "drovu-solve");
-    std::vector<char*> argv;
+    std::vector<char*> argv = {const_cast<char*>("drovu-solve")};
     for (auto& w : words) argv.push_back(&w[0]);
-    argv.push_back(nullptr);
-    Parsed p;
-    for (const auto& w : words) p.command_line += "[" + w + "]";
-    const char* offending = nullptr;
-    p.error = parse_options(static_cast<int>(words.size()), argv.data(), &p.options, &offending);
-    p.offending = offending ? offending : "";
-    p.output = p.options.output ? p.options.output : "";
-    for (int i = 0; p.error == OptionError::None && i < p.options.file_count; ++i)
-        p.files.emplace_back(p.options.files[i]);
-    p.options.output = nullptr;
-    p.options.files = nullptr;
-    return p;
+    BatchOptions o;
+    const char* blamed = nullptr;
+    const int error = static_cast<int>(parse_options(static_cast<int>(argv.size()), argv.data(), &o, &blamed));
+    if (error) return "error " + std::to_string(error) + " " + (blamed ? blamed : "");
+    std::string m = key_name(o.key);
+    for (int n : {o.rounding_digit, int(o.language), int(o.format)}) m += " " + std::to_string(n);
+    m += std::string(" ") + (o.output ? o.output : "-");
+    for (int i = 0; i < o.file_count; ++i) m += std::string(" ") + o.files[i];
+    return m + (o.help ? " help" : "") + (o.version ? " version" : "");
 }
 
-using Files = std::vector<std::string>;
-
-TEST(BatchOptions, WhatEachArgumentListMeans)
+TEST(BatchOptions, WhatEachCommandLineMeans)
 {
-    using K = BatchKey;
-    using L = BatchLanguage;
-    const struct {
-        std::vector<std::string> args;
-        BatchKey key;
-        int digit;
-        BatchLanguage language;
-        const char* output;
-        Files files;
-    } cases[] = {
-        {{"a.txt"}, K::Standard, kNoRounding, L::System, "", {"a.txt"}},  // the window's defaults
-        {{"a.txt", "--key", "deflation", "b.txt", "--round=E-8", "-o", "out.txt", "c.txt", "--lang=ja"},
-         K::Deflation, 4, L::Japanese, "out.txt", {"a.txt", "b.txt", "c.txt"}},
-        {{"--key", "param", "--round", "E-4", "x"}, K::Param, 0, L::System, "", {"x"}},
-        {{"--key=param-deflation", "--round", "e-6", "--lang", "en", "x"},
-         K::ParamDeflation, 2, L::English, "", {"x"}},
-        {{"--key", "auto", "--round", "E-5", "--round", "off", "x"}, K::Auto, kNoRounding, L::System, "", {"x"}},
-        {{"--key", "standard", "--round", "E-7", "--output", "o", "x"}, K::Standard, 3, L::System, "o", {"x"}},
-        // After "--" everything is a file; a lone "-" always is one.
-        {{"--", "--key", "-o", "-"}, K::Standard, kNoRounding, L::System, "", {"--key", "-o", "-"}},
-        // The value of an option is never taken for a file, even when it names one.
-        {{"-o", "a.txt", "b.txt"}, K::Standard, kNoRounding, L::System, "a.txt", {"b.txt"}},
+    const struct { std::vector<std::string> args; const char* meaning; } cases[] = {
+        {{"a.txt"}, "standard -1 0 0 - a.txt"},  // the window's defaults
+        {{"a.txt", "--key", "deflation", "b.txt", "--round=E-8", "-o", "o.txt", "c.txt", "--lang=ja"},
+         "deflation 4 2 0 o.txt a.txt b.txt c.txt"},
+        {{"--key=param-deflation", "--round", "e-6", "--lang=en", "--format", "csv", "x"}, "param-deflation 2 1 1 - x"},
+        {{"--key", "auto", "--round", "E-4", "--round=off", "--format=json", "--output", "o", "x"}, "auto -1 0 2 o x"},
+        {{"--key", "param", "x", "--format", "report"}, "param -1 0 0 - x"},
+        // After "--" everything is a file; a lone "-" always is one; an
+        // option's value never is, even when it names one.
+        {{"--", "--key", "-o", "-"}, "standard -1 0 0 - --key -o -"},
+        {{"-o", "a.txt", "b.txt"}, "standard -1 0 0 a.txt b.txt"},
+        {{"--help"}, "standard -1 0 0 - help"}, {{"-h"}, "standard -1 0 0 - help"},
+        {{"--version"}, "standard -1 0 0 - version"}, {{"--key", "auto"}, "error 7 "},
+        {{"--keys", "auto", "x"}, "error 1 --keys"}, {{"x", "--key"}, "error 2 --key"},
+        {{"--key=", "x"}, "error 2 --key="}, {{"-o", "", "x"}, "error 2 -o"},
+        {{"--key", "Standard", "x"}, "error 3 Standard"}, {{"--round", "E-3", "x"}, "error 4 E-3"},
+        {{"--round", "E-44", "x"}, "error 4 E-44"}, {{"--lang", "jp", "x"}, "error 5 jp"},
+        {{"--format", "JSON", "x"}, "error 6 JSON"}, {{"--format=xml", "x"}, "error 6 xml"},
+        {{"--help", "--bogus"}, "error 1 --bogus"},  // wrong either way
     };
-    for (const auto& c : cases) {
-        const Parsed p = parse(c.args);
-        ASSERT_EQ(p.error, OptionError::None) << p.command_line;
-        EXPECT_EQ(std::make_tuple(p.options.key, p.options.rounding_digit, p.options.language, p.output),
-                  std::make_tuple(c.key, c.digit, c.language, std::string(c.output)))
-            << p.command_line;
-        EXPECT_EQ(p.files, c.files) << p.command_line;
-    }
-    // The name a report gives a key is the one the option takes.
-    for (K key : {K::Standard, K::Param, K::Deflation, K::ParamDeflation, K::Auto})
-        EXPECT_EQ(parse({"--key", key_name(key), "x"}).options.key, key) << key_name(key);
+    for (const auto& c : cases) EXPECT_EQ(meaning(c.args), c.meaning) << ::testing::PrintToString(c.args);
 }
 
-TEST(BatchOptions, ErrorsBlameTheArgumentAndOnlyHelpOrVersionNeedsNoFile)
+// Every number reads back as the double printed, with the rounding's digits
+// where they suffice; a value that is not finite is no number at all.
+TEST(BatchOptions, NumbersReadBackAsTheirDoubles)
 {
-    const struct {
-        std::vector<std::string> args;
-        OptionError error;
-        const char* offending;
-    } cases[] = {
-        {{"--help"}, OptionError::None, ""},
-        {{"-h"}, OptionError::None, ""},
-        {{"--version"}, OptionError::None, ""},
-        {{"--key", "auto"}, OptionError::NoFiles, ""},
-        {{"--keys", "auto", "x"}, OptionError::UnknownOption, "--keys"},
-        {{"x", "--key"}, OptionError::MissingValue, "--key"},
-        {{"--key=", "x"}, OptionError::MissingValue, "--key="},
-        {{"-o", "", "x"}, OptionError::MissingValue, "-o"},
-        {{"--key", "Standard", "x"}, OptionError::BadKey, "Standard"},
-        {{"--key=deflate", "x"}, OptionError::BadKey, "deflate"},
-        {{"--round", "E-3", "x"}, OptionError::BadRounding, "E-3"},
-        {{"--round", "E-44", "x"}, OptionError::BadRounding, "E-44"},
-        {{"--lang", "jp", "x"}, OptionError::BadLanguage, "jp"},
-        // An error wins over --help: the command line is wrong either way.
-        {{"--help", "--bogus"}, OptionError::UnknownOption, "--bogus"},
+    const struct { double x; int digits; const char* text; } cases[] = {
+        {0.1, kFullDigits, "0.10000000000000001"}, {3, kFullDigits, "3"}, {1.2346, 5, "1.2346"},
+        {-3.4355378814386308e-20, kFullDigits, "-3.4355378814386308e-20"}, {1e5, 5, "1e+05"},
+        {1.7976931348623157e308, 5, "1.7976931348623157e+308"}, {4.9e-324, 7, "4.940656e-324"},
+        {std::nextafter(1.2346, 2.0), 5, "1.2346000000000001"},  // the rounding's double beside 1.2346
     };
+    char text[32];
     for (const auto& c : cases) {
-        const Parsed p = parse(c.args);
-        EXPECT_EQ(std::make_tuple(p.error, p.offending), std::make_tuple(c.error, std::string(c.offending)))
-            << p.command_line;
+        ASSERT_TRUE(format_number(c.x, c.digits, text, sizeof text)) << c.x;
+        EXPECT_EQ(std::string(text), c.text);
+        EXPECT_EQ(decimal_to_double(text, nullptr), c.x) << text;
     }
+    EXPECT_FALSE(format_number(INFINITY, kFullDigits, text, sizeof text) || format_number(NAN, 5, text, 32));
 }
-
-}  // namespace

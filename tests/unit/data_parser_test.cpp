@@ -45,10 +45,13 @@ TEST(DataParser, RecordsFromBytes)
         {std::string("1\0" "5 2\r\n", 7) + "3 4\r\n", {{"3", "4"}}},
         {"1e300 0\r\n", {{"1e300", "0"}}}, {"1.1e300 0\r\n2 0\r\n", {{"2", "0"}}}, {"2e 3E+\r\n", {{"2e", "3E+"}}},
         // The CR LF of a blank line goes with the next field and is dropped
-        // with other leading white space before the cut to 15 bytes; the cut
-        // text may be a different number.
+        // with other leading white space before a long field is fitted to 15
+        // bytes: cut where the cut keeps the value, else in exponent form.
         {"0 0\r\n\r\n1.234567890123456 1\r\n", {{"0", "0"}, {"1.2345678901234", "1"}}},
-        {"1.23456789012e+100 1.2345678901234e5\r\n", {{"1.23456789012e+", "1.2345678901234"}}},
+        {"1.23456789012e+100 1.2345678901234e5\r\n", {{"1.23456789e+100", "1.234567890e+05"}}},
+        {"-1.2345678901234567e-05 1.00000000000E+1\r\n", {{"-1.23456789e-05", "1.000000000e+01"}}},
+        {"9.99999999999e99 0.00000000000001234\r\n", {{"1.00000000e+100", "1.234000000e-14"}}},
+        {"0." + std::string(252, '0') + "1 1.0000000000000001\r\n", {{"1.00000000e-253", "1.0000000000000"}}},
         // Fields of up to 255 bytes are read; a longer one ends the reading.
         {d255 + " " + d255 + "\r\n", {{d255.substr(0, 15), d255.substr(0, 15)}}},
         {d255 + " " + d255, {{d255.substr(0, 15), d255.substr(0, 15)}}},

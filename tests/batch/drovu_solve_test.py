@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+# drovu-solve from the outside: exit statuses and messages, the keys, auto,
+# rounding, both languages, the output file that is replaced whole or not at
+# all, and CSV and JSON that parse and give back the doubles behind the
+# report's texts. Prints one line per check; exits 1 when any failed.
+#   drovu_solve_test.py DROVU_SOLVE EXAMPLES_DIR
+import csv, glob, io, json, os, re, shutil, subprocess, sys, tempfile
+
+SOLVE, EXAMPLES = (os.path.realpath(a) for a in sys.argv[1:3])
+HERE = os.path.dirname(os.path.realpath(__file__))
+EX = sorted(glob.glob(f'{EXAMPLES}/*.txt'))
+NAMES = ('needs_param_change', 'cubic_tab', 'quadratic_complex', 'cubic_integer_roots')
+PARAM, CUBIC, QUADRATIC, INTEGER = (f'{EXAMPLES}/{n}.txt' for n in NAMES)
+D = {os.path.basename(f)[:-4]: f for f in glob.glob(f'{HERE}/data/*.txt')}
+# The scratch folder goes when the test ends.
+WORK = (SCRATCH := tempfile.TemporaryDirectory(prefix='drovu-solve-test.')).name
+failed = 0
+
+
+def run(*args):
+    p = subprocess.run([SOLVE, *args], capture_output=True, cwd=WORK)
+    return p.returncode, p.stdout, p.stderr
+
+
+def check(name, ok):
+    global failed
+    failed += not ok
+    print(('ok   ' if ok else 'FAIL ') + name)
+
+
+# Each wanted text (UTF-8 here, Shift-JIS in the output) is in found; "!text"
+# is not; (text, n): n times. None: found is empty.
+def holds(found, wanted):
+    if wanted is None:
+        return not found
+    for w in wanted:
+        text, n = w if isinstance(w, tuple) else (w[1:], 0) if w[0] == '!' else (w, None)
+        got = found.count(text.encode('cp932'))
+        if got == 0 if n is None else got != n:
+            return False
+    return True
+
+
+NO_CONVERGENCE = 'Error: Unable to get a solution because of no convergence!'
+TITLE = '    DROVU [Solution by {} method]\r\n'
+NOTE = 'Note: SOLUTION may not be proper, because of large ERROR(s).'
+# name, arguments, exit status, what standard output and standard error hold
+CASES = [
+    ('every example solves with auto', ['--key', 'auto', *EX], 0, [('==> ', len(EX))],
+     ['solved with key param', '!solved with key standard', f'needs_param_change.txt: key standard: {NO_CONVERGENCE}']),
+    ('Standard fails one example (4), the others are written', EX, 4,
+     [('==> ', len(EX) - 1), f'!==> {PARAM}'], [f'needs_param_change.txt: {NO_CONVERGENCE}']),
+    *((f'wrong usage {a}', a.split(), 1, None, ['drovu-solve --help']) for a in
+      ['', '--bogus x', '--key x', '--key fast x', '--round E-9 x', '--round 6 x', '--lang fr x', '-o',
+       '--key= x', '--format xml x']),
+    ('missing file', ['missing.txt'], 2, None, ['missing.txt: Error: The file does not exist.']),
+    ('LF line ends: no data line', [D['lf_only']], 2, None, ['Not existing the imaginary part?']),
+    ('refused coefficients', [D['refused_range']], 3, None, ['Error: 1.0E-100 <= |input value| <= 1.0E100, if not']),
+    ('a refusal tries no other key', ['--key', 'auto', D['zero_constant']], 3, None, ['Warning:', '!key']),
+    ('no convergence under any key', ['--key', 'auto', D['fourth_roots']], 4, None,
+     [*(f'key {k}: Error' for k in ('standard', 'param', 'deflation', 'param-deflation')), '!solved with']),
+    ('a failure does not stop the others; the first names the status',
+     ['missing.txt', D['refused_range'], CUBIC, D['fourth_roots'], QUADRATIC], 2,
+     [('==> ', 2), f'{CUBIC} <==', f'{QUADRATIC} <=='], ['refused_range.txt: Error', 'fourth_roots.txt: Error']),
+    *((f'--key {k} names its method', ['--key', k, INTEGER], 0, [TITLE.format(t)], None) for k, t in
+      [('standard', 'standard'), ('param', 'parameter change (X -> 1/Y)'), ('deflation', 'deflation'),
+       ('param-deflation', 'parameter change + deflation')]),
+    ('auto passes over large errors', ['--key=auto', D['accurate_only_by_last_key']], 0,
+     [TITLE.format('parameter change + deflation'), '!Note:'], ['Information:', 'solved with key param-deflation']),
+    ('auto falls back to the first that solved', [D['wilkinson16'], '--key', 'auto'], 0,
+     [TITLE.format('standard'), NOTE], [f'key param: {NO_CONVERGENCE}', 'solved with key standard']),
+    ('--round E-4 rounds and zeroes', ['--round', 'E-4', CUBIC], 0, ['X(1)   3.0000000e+00     0\r'], None),
+    ('--help', ['--help'], 0, ['Usage: drovu-solve', 'Exit status', '--format'], None),
+    ('--lang ja: refusal', ['--lang', 'ja', D['refused_range']], 3, None, ['エラー: 1.0E-100 <= |入力数値|']),
+    ('--lang ja: missing file', ['--lang', 'ja', 'missing.txt'], 2, None, ['missing.txt: エラー: ファイルが存在しません.']),
+    ('--lang ja: auto', ['--lang', 'ja', '--key', 'auto', PARAM], 0, [],
+     ['解法 standard: エラー: 非収束のため解は得られません!', '解法 param で解きました']),
+    ('--lang ja: the closing note', ['--lang', 'ja', D['wilkinson16']], 0,
+     ['注: 解の誤差が大きいので、正しくない解と思われます.', TITLE.format('standard')], ['お知らせ: 解の誤差が大きいので']),
+    ('long numbers keep their values', [D['long_fields']], 0,
+     ['X^0   -1.23456789e-05    1.000000000e+01', 'X^1    1.2345678901234   1.234567890e+99'], None),
+    ('a long tiny number is refused, not solved as 0', [D['tiny_constant']], 3, None, ['1.0E-100 <= |input value|']),
+    ('JSON keeps failures', ['--format', 'json', 'missing.txt', D['refused_range'], D['fourth_roots']], 2,
+     ['"status":2,"caption":"Error","message":"The file does not exist."}\n', '"status":3,', '"status":4,'], []),
+]
+for name, args, status, out, err in CASES:
+    code, stdout, stderr = run(*args)
+    check(name, code == status and holds(stdout, out) and holds(stderr, err))
+
+golden = open(f'{HERE}/golden/quadratic_complex.txt', 'rb').read()
+check('one file: the very bytes of Save Data, no header', run(QUADRATIC) == (0, golden, b''))
+
+# -o FILE gets what standard output gets; a run without a report leaves it.
+_, both, _ = run(CUBIC, QUADRATIC)
+open(f'{WORK}/keep.txt', 'w').write('old')
+checks = [
+    run('-o', 'both.txt', CUBIC, QUADRATIC) == (0, b'', b'') and open(f'{WORK}/both.txt', 'rb').read() == both,
+    run('-o', 'keep.txt', D['fourth_roots'])[0] == 4 and open(f'{WORK}/keep.txt').read() == 'old',
+    run('--output', 'new.txt', 'missing.txt')[0] == 2 and not os.path.exists(f'{WORK}/new.txt'),
+    run('-o', 'part.txt', D['fourth_roots'], CUBIC)[0] == 4 and b'fourth' not in open(f'{WORK}/part.txt', 'rb').read(),
+    run('--format', 'json', '-o', 'failed.json', 'missing.txt')[0] == 2 and os.path.exists(f'{WORK}/failed.json'),
+    run('-o', 'no/such/dir/out.txt', CUBIC)[0] == 5, not any('~' in n for n in os.listdir(WORK))]
+check('-o FILE: replaced whole, only when something was written', all(checks))
+
+
+# The report's text of a printed number: what the window shows.
+def shown(token):
+    return 'Overflow' if token is None else '0' if float(token) == 0 else f'{float(token):.7e}'
+
+
+# The number was printed with the fewest digits from those the rounding keeps
+# (17 without) that read back as its double.
+def printed(token, digits):
+    v = float(token)
+    return token == next(t for p in range(digits, 18) if float(t := f'{v:.{p}g}') == v or p == 17)
+
+
+# CSV and JSON parse, and what they say is, to the last bit, what the report shows.
+odd = {'a,"b" é.txt': 'a,"b" é.txt', b'bad\xff.txt': 'bad\ufffd.txt'}
+for name in odd:
+    shutil.copy(CUBIC, os.path.join(os.fsencode(WORK), os.fsencode(name)))
+files = [*EX, D['huge_root'], D['long_fields'], *(os.fsdecode(n) for n in odd)]
+for args, digits in [(['--key', 'auto'], 17), (['--round', 'E-6'], 5), (['--key', 'deflation', '--round', 'E-8'], 7)]:
+    _, report, _ = run(*args, *files)
+    rows = list(csv.DictReader(io.StringIO(run(*args, '--format', 'csv', *files)[1].decode(), newline='')))
+    lines = run(*args, '--format', 'json', *files)[1].splitlines()
+    objects = [json.loads(line, parse_int=str, parse_float=str) for line in lines]
+    ok = [o['file'] for o in objects] == [*files[:-2], *odd.values()]
+    for o, part in zip([o for o in objects if o['status'] == '0'], re.split(rb'==> .* <==\r\n', report)[1:]):
+        text = part.decode('cp932')
+        numbers = o['roots'] + o['errors']
+        ok &= [tuple(map(shown, pair)) for pair in numbers] == re.findall(r'X\(\d+\) +(\S+) +(\S+)', text)
+        ok &= all(printed(t, digits) for pair in numbers for t in pair if t is not None)
+        ok &= (o['large_error'] == ('Note:' in text)) and int(o['degree']) == len(o['roots'])
+        mine = [[r[c] or None for c in ('re', 'im', 'error_re', 'error_im')] + [r['root'], r['key']]
+                for r in rows if r['file'] == o['file']]
+        ok &= mine == [[*root, *error, str(k + 1), o['key']] for k, (root, error) in
+                       enumerate(zip(o['roots'], o['errors']))]
+    check(f'CSV and JSON, {" ".join(args)}: the doubles of the report', ok and len(rows) == sum(
+        int(o.get('degree', 0)) for o in objects))
+
+failure = json.loads(run('--lang', 'ja', '--format', 'json', 'missing.txt')[1])
+check('JSON in UTF-8, also in Japanese', (failure['caption'], failure['message']) == ('エラー', 'ファイルが存在しません.'))
+sys.exit(1 if failed else 0)
