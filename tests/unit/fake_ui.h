@@ -21,7 +21,7 @@ struct FakeUi {
     unsigned long dialog_error = 0;
     int drive_type = kDriveFixed;
     std::uint64_t free_bytes = 1u << 30;
-    bool free_bytes_known = true, replace_fails = false;
+    bool replace_fails = false;
 };
 extern FakeUi fake;
 
