@@ -85,6 +85,7 @@ static void solve(const Rows& rows, int method, int digit, int japanese)
     ws.ui_japanese = japanese;
     std::strcpy(ws.coef_text_re[0], "old");  // what an earlier solution kept
     std::strcpy(ws.coef_text_im[0], "old");
+    select_method((method + 1) % 4);  // the dialog changes the key from another one
     select_method(method);
     EXPECT_EQ(current_method(), method);  // the button the dialog shows
     if (digit >= 0) {
@@ -177,6 +178,8 @@ TEST(RunSolution, RefusalsAndWorkedValues)
         {"E-6", linear, 0, 2, nullptr, 1, {" 1.2346000e+00  0"}},
         {"E-7", linear, 0, 3, nullptr, 1, {" 1.2345700e+00  3.7000000e-07"}},
         {"E-8", linear, 0, 4, nullptr, 1, {" 1.2345680e+00  3.7000000e-07"}},
+        {"E-6, the cubic", cubic, 0, 2, nullptr, 3, {" 3.0000000e+00  0", " 2.0000000e+00  0", " 1.0000000e+00  0"},
+         {" 0  0", " 0  0", " 0  0"}},
         {"no such digit: E-6", linear, 0, 5, nullptr, 1, {" 1.2346000e+00  0"}},
     };
     for (const auto& c : cases) {
