@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 
 #include "entry/number_test.h"
 #include "files/data_parser.h"
@@ -13,17 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     char* block = static_cast<char*>(std::malloc(size ? size : 1));
     std::memcpy(block, data, size);
-    ByteSource source = memory_byte_source(block, size);
     CoefficientText records[kRows];
-    int count = parse_data_records(source, records);
+    const int count = parse_data_records(memory_byte_source(block, size), records);
     std::free(block);
     if (count < 0 || count > kRows) std::abort();
-    for (int m = 0; m < count; ++m) {
-        for (const char* text : {records[m].re, records[m].im}) {
-            std::size_t length = strnlen(text, kFieldTextSize);
-            if (length == 0 || length > 15) std::abort();
-            if (!number_test(text, nullptr)) std::abort();
-        }
+    for (int m = 0; m < 2 * count; ++m) {
+        const char* text = m % 2 ? records[m / 2].im : records[m / 2].re;
+        const std::size_t length = strnlen(text, kFieldTextSize);
+        if (length == 0 || length > 15 || !number_test(text, nullptr)) std::abort();
     }
     return 0;
 }

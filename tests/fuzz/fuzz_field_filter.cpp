@@ -1,40 +1,35 @@
 // The field filter on arbitrary typing and pasting: the field always ends as
 // a number or one of the permitted beginnings, and the shortening through
 // the field's own change notification ends.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "entry/field_filter.h"
 #include "entry/number_test.h"
-#include "solver/workspace.h"
 #include "tests/unit/fake_ui.h"
-
-static bool acceptable(const std::string& text)
-{
-    return text == "." || text == "-" || text == "-." || number_test(text.c_str(), nullptr);
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     reset_fake_ui();
     ws.display_mode = kModeInput;
-    fake.field_notification = on_field_command;
+    fake.notify = on_field_command;
     const int id = 101 + (size ? data[0] % 60 : 0);
     // Byte 0x01 pastes the next chunk (up to the next 0x01) as a whole, as
     // a paste replaces the selection; every other byte is typed.
     for (std::size_t i = 1; i < size; ++i) {
         if (data[i] == 0x01) {
-            std::size_t end = i + 1;
-            while (end < size && data[end] != 0x01) ++end;
-            std::string chunk(reinterpret_cast<const char*>(data + i + 1), end - i - 1);
-            chunk = chunk.substr(0, 15);
+            const std::size_t end = std::find(data + i + 1, data + size, 0x01) - data;
+            const std::size_t length = std::min<std::size_t>(end - i - 1, 15);
+            const std::string chunk(reinterpret_cast<const char*>(data + i + 1), length);
             ui_set_text(id < 131 ? ws.field_re[id - 101] : ws.field_im[id - 131], chunk.c_str());
             i = end;
         } else if (data[i] != 0) {
-            fake_type(id, std::string(1, static_cast<char>(data[i])));
+            type_into(id, std::string(1, static_cast<char>(data[i])));
         }
-        if (!acceptable(fake_field(id))) std::abort();
+        const std::string& text = field(id);
+        if (text != "." && text != "-" && text != "-." && !number_test(text.c_str(), nullptr)) std::abort();
     }
     return 0;
 }

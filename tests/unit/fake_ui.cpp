@@ -2,154 +2,145 @@
 #include "tests/unit/fake_ui.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <new>
-
-#include "solver/workspace.h"
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 FakeUi fake;
 
 void reset_fake_ui()
 {
-    fake.~FakeUi();
-    new (&fake) FakeUi();
+    fake = FakeUi();
     reset_workspace();
     for (int r = 0; r < kRows; ++r) {
-        ws.field_re[r] = &fake.field_text[r];
-        ws.field_im[r] = &fake.field_text[kRows + r];
+        ws.field_re[r] = &fake.field[r];
+        ws.field_im[r] = &fake.field[kRows + r];
     }
-    ws.main_window = &fake.main_window_tag;
+    ws.main_window = &fake;
 }
 
-int fake_field_id(UiHandle window)
+std::string& field(int control_id) { return fake.field[control_id - 101]; }
+
+static int field_id(UiHandle window)
 {
     for (int i = 0; i < 2 * kRows; ++i)
-        if (window == &fake.field_text[i]) return 101 + i;
+        if (window == &fake.field[i]) return 101 + i;
     return 0;
 }
 
-const std::string& fake_field(int control_id)
+static void log(const std::string& line) { fake.log.push_back(line); }
+static std::string str(long long value) { return std::to_string(value); }
+
+std::vector<std::string> logged(const std::string& kind)
 {
-    return fake.field_text[control_id - 101];
+    std::vector<std::string> lines;
+    for (const std::string& line : fake.log)
+        if (line.compare(0, kind.size() + 1, kind + " ") == 0) lines.push_back(line);
+    return lines;
 }
 
-static void notify(int id)
-{
-    if (id && fake.field_notification) fake.field_notification(id);
-}
-
-void fake_type(int control_id, const std::string& text)
+void type_into(int control_id, const std::string& text)
 {
     for (char c : text) {
-        std::string& field = fake.field_text[control_id - 101];
-        if (field.size() >= 15) continue;  // the field refuses a sixteenth character
-        field += c;
-        notify(control_id);
+        if (field(control_id).size() >= 15) continue;
+        field(control_id) += c;
+        if (fake.notify) fake.notify(control_id);
     }
 }
 
 int ui_get_text(UiHandle window, char* buf, int capacity)
 {
-    if (capacity <= 0) return 0;
-    int id = fake_field_id(window);
-    std::string text = id ? fake_field(id) : std::string();
-    int n = static_cast<int>(text.size());
-    if (n > capacity - 1) n = capacity - 1;
-    std::memcpy(buf, text.data(), static_cast<std::size_t>(n));
-    buf[n] = '\0';
-    return n;
+    const std::string text = field_id(window) ? field(field_id(window)).substr(0, capacity - 1) : "";
+    std::memcpy(buf, text.c_str(), text.size() + 1);
+    return static_cast<int>(text.size());
 }
 
 void ui_set_text(UiHandle window, const char* text)
 {
-    ++fake.set_text_calls;
-    int id = fake_field_id(window);
-    if (!id) return;
-    fake.field_text[id - 101] = text;
-    notify(id);
+    const int id = field_id(window);
+    log("set " + str(id) + " " + text);
+    if (id) field(id) = text;
+    if (id && fake.notify) fake.notify(id);
 }
 
-void ui_select_all(UiHandle field)
+// "box Caption 0x10: text", the style in hexadecimal.
+int ui_message_box(UiHandle, const char* text, const char* caption, unsigned style)
 {
-    fake.select_alls.push_back(fake_field_id(field));
+    char line[512];
+    std::snprintf(line, sizeof line, "box %s %#x: %s", caption, style, text);
+    log(line);
+    if (fake.replies.empty()) return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    const int reply = fake.replies.front();
+    fake.replies.pop_front();
+    return reply;
 }
 
-int ui_message_box(UiHandle owner, const char* text, const char* caption, unsigned style)
+void ui_select_all(UiHandle field) { log("select " + str(field_id(field))); }
+void ui_set_cursor(int cursor_id) { log("cursor " + str(cursor_id)); }
+void ui_repaint(UiHandle, int l, int t, int r, int b)
 {
-    fake.message_boxes.push_back({owner, text, caption, style});
-    if (!fake.message_replies.empty()) {
-        int reply = fake.message_replies.front();
-        fake.message_replies.pop_front();
-        return reply;
-    }
-    return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    log("repaint " + str(l) + " " + str(t) + " " + str(r) + " " + str(b));
 }
+void ui_shift_fields(int dx) { log("shift " + str(dx)); }
+void ui_release_splash() { log("release splash"); }
+void ui_sleep(unsigned) {}
 
-void ui_set_cursor(int cursor_id)
+static bool file_dialog(const char* kind, const FileDialogRequest& request)
 {
-    fake.cursors.push_back(cursor_id);
-}
-
-void ui_repaint(UiHandle window, int left, int top, int right, int bottom)
-{
-    fake.repaints.push_back({window, left, top, right, bottom});
-}
-
-void ui_shift_fields(int dx)
-{
-    fake.field_shifts.push_back(dx);
-}
-
-void ui_release_splash()
-{
-    ++fake.splash_releases;
-}
-
-void ui_sleep(unsigned milliseconds)
-{
-    fake.sleeps.push_back(milliseconds);
-}
-
-static bool file_dialog(const FileDialogRequest& request)
-{
-    fake.dialog_requests.push_back(request);
-    fake.dialog_titles.push_back(request.title ? request.title : "");
-    std::string filter;
-    for (const char* p = request.filter; p && *p; p += std::strlen(p) + 1) {
-        filter += p;
-        filter += '|';
-    }
-    fake.dialog_filters.push_back(filter);
-    fake.dialog_def_exts.push_back(request.def_ext ? request.def_ext : "");
-    std::string path;
-    if (!fake.dialog_paths.empty()) {
-        path = fake.dialog_paths.front();
-        fake.dialog_paths.pop_front();
-    }
-    if (path.empty()) return false;
-    std::strncpy(request.file_name, path.c_str(), static_cast<std::size_t>(request.file_name_size) - 1);
-    request.file_name[request.file_name_size - 1] = '\0';
+    log(std::string(kind) + " " + request.title);
+    if (fake.paths.empty()) return false;
+    const std::string path = fake.paths.front();
+    std::snprintf(request.file_name, static_cast<std::size_t>(request.file_name_size), "%s", path.c_str());
+    fake.paths.pop_front();
     return true;
 }
 
-bool ui_open_file_dialog(const FileDialogRequest& request) { return file_dialog(request); }
-bool ui_save_file_dialog(const FileDialogRequest& request) { return file_dialog(request); }
+bool ui_open_file_dialog(const FileDialogRequest& request) { return file_dialog("open", request); }
+bool ui_save_file_dialog(const FileDialogRequest& request) { return file_dialog("save", request); }
 unsigned long ui_file_dialog_error() { return fake.dialog_error; }
 
 int ui_drive_type(const char* root_path)
 {
-    fake.drive_queries.push_back(root_path);
+    log(std::string("drive ") + root_path);
     return fake.drive_type;
 }
 
 bool ui_free_bytes(const char*, std::uint64_t* free_bytes)
 {
     *free_bytes = fake.free_bytes;
-    return fake.free_bytes_known;
+    return true;
 }
 
 bool ui_replace_file(const char* source, const char* target)
 {
-    if (fake.replace_fails) return false;
-    return std::rename(source, target) == 0;
+    return !fake.replace_fails && std::rename(source, target) == 0;
+}
+
+ScratchDir::ScratchDir()
+{
+    char name[] = "/tmp/drovu-test-XXXXXX";
+    folder = mkdtemp(name) ? name : "/nonexistent";
+}
+
+ScratchDir::~ScratchDir() { std::filesystem::remove_all(folder); }
+std::string ScratchDir::path(const std::string& name) const { return folder + "/" + name; }
+
+std::string ScratchDir::put(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream(path(name), std::ios::binary) << bytes;
+    return path(name);
+}
+
+std::string ScratchDir::bytes(const std::string& name) const
+{
+    std::ifstream file(path(name), std::ios::binary);
+    return std::filesystem::is_regular_file(path(name)) ? std::string(std::istreambuf_iterator<char>(file), {}) : "";
+}
+
+int ScratchDir::count() const
+{
+    std::filesystem::directory_iterator files(folder);
+    return static_cast<int>(std::distance(begin(files), end(files)));
 }

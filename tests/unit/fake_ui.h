@@ -1,6 +1,7 @@
-// A scripted stand-in for the platform: records what the portable code asks
-// of it and answers from a script. Like Win32, setting a field's text delivers
-// the field's change notification synchronously (through field_notification).
+// A scripted stand-in for the platform: it logs what the portable code asks
+// of it, one line per call ("box Error 0x10: text", "set 101 text",
+// "repaint 0 21 -1 -1", ...), and answers from a script. Like Win32, setting a
+// field's text notifies the main window before ui_set_text returns.
 #pragma once
 
 #include <cstdint>
@@ -9,65 +10,33 @@
 #include <vector>
 
 #include "platform/ui.h"
-
-struct FakeMessageBox {
-    UiHandle owner;
-    std::string text;
-    std::string caption;
-    unsigned style;
-};
-
-struct FakeRepaint {
-    UiHandle window;
-    int left, top, right, bottom;
-};
+#include "solver/workspace.h"
 
 struct FakeUi {
-    // 60 fields (index 0..29 Re, 30..59 Im; control id 101 + index) and the
-    // main window; reset() puts their handles into ws.field_re/field_im and
-    // ws.main_window.
-    std::string field_text[60];
-    int main_window_tag = 0;
-
-    std::vector<FakeMessageBox> message_boxes;
-    std::deque<int> message_replies;  // answers in turn; kIdOk/kIdYes when empty
-    std::vector<int> cursors;
-    std::vector<FakeRepaint> repaints;
-    std::vector<int> field_shifts;
-    int splash_releases = 0;
-    std::vector<unsigned> sleeps;
-    std::vector<int> select_alls;  // control ids
-    int set_text_calls = 0;
-
-    // Called with the control id after every ui_set_text on a field, before
-    // ui_set_text returns. Null: no notification.
-    void (*field_notification)(int control_id) = nullptr;
-
-    // File dialogs: the next answer. An empty path means cancel (error 0) or,
-    // with dialog_error set, a failure with that code.
-    std::deque<std::string> dialog_paths;
+    std::string field[60];          // fields 101..160: Re of rows 0..29, then Im
+    std::vector<std::string> log;
+    void (*notify)(int control_id) = nullptr;  // after every field write
+    std::deque<int> replies;        // message box answers; OK or Yes once none is left
+    std::deque<std::string> paths;  // file dialog answers; none left: cancelled
     unsigned long dialog_error = 0;
-    std::vector<FileDialogRequest> dialog_requests;
-    std::vector<std::string> dialog_titles, dialog_filters, dialog_def_exts;
-
     int drive_type = kDriveFixed;
-    std::vector<std::string> drive_queries;
     std::uint64_t free_bytes = 1u << 30;
-    bool free_bytes_known = true;
     bool replace_fails = false;
 };
-
 extern FakeUi fake;
 
-// Empties the fake and the workspace and wires the field handles.
-void reset_fake_ui();
+void reset_fake_ui();  // empties the fake and the workspace, wires the handles
+std::string& field(int control_id);
+std::vector<std::string> logged(const std::string& kind);  // the log lines of one kind, in order
+void type_into(int control_id, const std::string& text);   // key by key; a 16th character is refused
 
-// The control id of a field handle, or 0 for anything else.
-int fake_field_id(UiHandle window);
-
-// The text of field 101 + index as the fake holds it.
-const std::string& fake_field(int control_id);
-
-// Types text into a field one character at a time, as a user would: each
-// keystroke appends to the field's current text and notifies.
-void fake_type(int control_id, const std::string& text);
+// A folder of one test's own, removed with its files.
+struct ScratchDir {
+    ScratchDir();
+    ~ScratchDir();
+    std::string path(const std::string& name) const;
+    std::string put(const std::string& name, const std::string& bytes) const;  // the file's path
+    std::string bytes(const std::string& name) const;                          // "" when there is none
+    int count() const;                                                         // files in it
+    std::string folder;
+};

@@ -30,12 +30,12 @@ struct Row {
 void solve(const std::vector<Row>& rows)
 {
     reset_fake_ui();
-    fake.field_notification = on_field_command;
+    fake.notify = on_field_command;
     ws.display_mode = kModeInput;
     ws.simultaneous_iteration = 1;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        fake.field_text[r] = rows[r].re;
-        fake.field_text[kRows + r] = rows[r].im;
+        field(101 + static_cast<int>(r)) = rows[r].re;
+        field(131 + static_cast<int>(r)) = rows[r].im;
     }
     run_solution(ws.main_window);
 }
@@ -61,7 +61,7 @@ TEST(SimultaneousIteration, SolvesWhatTheFourKeysCannot)
         solve(c.rows);
         SCOPED_TRACE(c.name);
         ASSERT_EQ(ws.display_mode, kModeRoots);
-        EXPECT_TRUE(fake.message_boxes.empty());
+        EXPECT_TRUE(logged("box").empty());
         EXPECT_EQ(ws.roots_accurate, 1);
         std::vector<cext> found;
         for (int k = 0; k < ws.degree; ++k) found.emplace_back(ws.work_re[k], ws.work_im[k]);
