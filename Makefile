@@ -8,7 +8,7 @@ SANITIZE := build/sanitize
 FUZZ := build/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e manuals dist run screenshots bench accuracy clean
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e approve manuals dist run screenshots bench accuracy clean
 
 all: native windows
 
@@ -56,6 +56,12 @@ valgrind: native
 e2e: native windows
 	@tests/e2e/run $(NATIVE) $(WINDOWS)
 
+# After a change to what the program shows: the end-to-end scenarios take
+# their pictures anew as the approved ones (tests/e2e/golden/). Look at every
+# picture git shows as changed before committing it.
+approve: native windows
+	@APPROVE=1 tests/e2e/run $(NATIVE) $(WINDOWS)
+
 # The two user manuals, built beside DROVU_95.EXE by the Windows build, and
 # checked: real documents with their pictures, holding every text the
 # program shows.
@@ -70,10 +76,11 @@ dist: manuals
 run: windows
 	@tools/run-program $(WINDOWS)
 
-# The splash, a typed equation, its roots and error figures, in English and
-# Japanese, as PNG files in build/screenshots/.
-screenshots: windows
-	@DROVU_PRIVATE_DISPLAY=1 tools/wine-session tests/e2e/screenshots $(WINDOWS) build/screenshots
+# Every picture the end-to-end scenarios take (the splash, the views, the
+# dialogs, the labels, in English and Japanese) as PNG files in
+# build/screenshots/.
+screenshots: native windows
+	@DROVU_SHOTS=$(CURDIR)/build/screenshots tests/e2e/run $(NATIVE) $(WINDOWS)
 
 bench: native windows
 	@bench/run $(NATIVE) $(WINDOWS)

@@ -3,9 +3,9 @@
 # the manuals show into docs/images/ (en_*.png, ja_*.png). The manuals are
 # typeset from these committed pictures, so only this script needs Wine.
 #   docs/screenshots.sh [WINDOWS_BUILD]        (default: build/windows)
-# It runs the end-to-end driver over docs/shots/manual.scn in English and in
-# Japanese, in a throwaway Wine session on a private virtual display, and
-# cuts each picture down to the window (or dialog) it is about.
+# It runs docs/shots/manual.scn, a scenario of the end-to-end tests, in
+# English and in Japanese, in a throwaway Wine session on a private virtual
+# display, and cuts each picture down to the window (or dialog) it is about.
 set -euo pipefail
 docs=$(dirname "$(realpath "$0")")
 root=$(dirname "$docs")
@@ -16,14 +16,14 @@ if [ -z "${DROVU_SESSION_DIR:-}" ]; then
 fi
 
 program=$windows/shell/DROVU_95.EXE
-drive=$windows/tests/e2e/drive.exe
-for f in "$program" "$drive"; do
+for f in "$program" "$windows/tests/e2e/probe.exe"; do
   [ -f "$f" ] || { echo "screenshots: $f is missing; run make windows first" >&2; exit 1; }
 done
 scratch=$DROVU_SESSION_DIR/scratch
 raw=$DROVU_SESSION_DIR/raw
 mkdir -p "$scratch" "$raw"
 . "$root/tests/e2e/lib.sh"
+open_probe "$windows"
 
 # The top-level windows on the virtual desktop, largest first, one line each:
 # WIDTH HEIGHT X Y (screen coordinates, frame and caption included).
@@ -37,16 +37,15 @@ visible_windows() {
   done | sort -n -r -k1,1 -k2,2
 }
 
-# run_driver takes each snapshot with "import -window root FILE"; this
-# stands in for it, and notes beside each picture where the windows were.
-# The mouse first moves onto the fields (from one pixel beside, so that the
-# program sees a move even when it rests there already), which takes away a
-# button's name left from the last command. For the toolbar picture it rests on
-# "Solution" instead, so that this button's name is drawn under the strip:
+# snap NAME: the screen as $raw/NAME.png, and beside it where the windows
+# were. The mouse first moves onto the fields (from one pixel beside, so that
+# the program sees a move even when it rests there already), which takes away
+# a button's name left from the last command. For the toolbar picture it rests
+# on "Solution" instead, so that this button's name is drawn under the strip:
 # 128 px right of the client's left edge, and 30 px below the window's top,
 # which lies inside the strip for any caption bar between 10 and 28 px high.
-import() {
-  local file=${*: -1} w h x y
+snap() {
+  local file=$raw/$1.png w h x y
   read -r w h x y < <(visible_windows | head -n1)
   if [ "${file%toolbar.png}" != "$file" ]; then
     xdotool mousemove $((x + 3 + 128)) $((y + 30))
@@ -57,7 +56,7 @@ import() {
   fi
   sleep 1
   visible_windows > "${file%.png}.windows"
-  command import -window root "$file"
+  import -window root "$file"
 }
 
 # The height of the caption bar (and top frame) of a window picture: the
@@ -111,14 +110,8 @@ cut_buttons() {
   done
 }
 
-status=0
-for lang in en ja; do
-  locale=C.UTF-8
-  [ "$lang" = ja ] && locale=ja_JP.UTF-8
-  SNAP_DIR=$raw SNAP_PREFIX=$lang- run_driver "$locale" "$scratch/log-$lang" \
-    "$docs/shots/manual.scn" || status=1
-done
-[ $status -eq 0 ] || { echo "screenshots: the driver failed; pictures left as they were" >&2; exit 1; }
+run_case "$docs/shots/manual.scn" ||
+  { echo "screenshots: the scenario failed; pictures left as they were" >&2; exit 1; }
 
 # Cut a picture to a window: crop FILE OUT INDEX (0 = largest window).
 crop() {
