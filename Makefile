@@ -51,7 +51,7 @@ fuzz: fuzz-build
 # doubles, so the tests that compare extended-precision bits are left out.
 valgrind: native
 	@valgrind --error-exitcode=1 --leak-check=full -q $(NATIVE)/tests/unit/unit_tests \
-	    --gtest_brief=1 --gtest_filter='-RootFinder*:SolveDriver*:ResultFormat*:RunSolution*:ExtSqrt*'
+	    --gtest_brief=1 --gtest_filter='-RootFinder*:SolveDriver*:ResultFormat*:RunSolution*:ExtSqrt*:Simultaneous*'
 
 e2e: native windows
 	@tests/e2e/run $(NATIVE) $(WINDOWS)
