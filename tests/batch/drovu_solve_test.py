@@ -49,7 +49,8 @@ CASES = [
     ('every example solves with auto', ['--key', 'auto', *EX], 0, [('==> ', len(EX))],
      ['solved with key param', '!solved with key standard', f'needs_param_change.txt: key standard: {NO_CONVERGENCE}']),
     ('Standard fails one example (4), the others are written', EX, 4,
-     [('==> ', len(EX) - 1), f'!==> {PARAM}'], [f'needs_param_change.txt: {NO_CONVERGENCE}']),
+     [('==> ', len(EX) - 1), f'!==> {PARAM}'], [(f'needs_param_change.txt: {NO_CONVERGENCE}', 1)]),
+    ('auto keeps the first key that solves', ['--key', 'auto', INTEGER], 0, [TITLE.format('standard')], None),
     *((f'wrong usage {a}', a.split(), 1, None, ['drovu-solve --help']) for a in
       ['', '--bogus x', '--key x', '--key fast x', '--round E-9 x', '--round 6 x', '--lang fr x', '-o',
        '--key= x', '--format xml x']),

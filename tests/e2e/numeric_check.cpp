@@ -1,4 +1,4 @@
-// Prints what the solver makes of many equations under all four keys --
+// Prints what the solver makes of many equations under all five keys --
 // outcome, message, roots and error figures as bits -- and the conversions
 // and formats that make the texts of roots and error figures. Built natively
 // and for Windows: the native output must equal the recorded numeric_bits.txt
@@ -28,11 +28,11 @@ static std::uint64_t next_bits(std::uint64_t& state)
     return state = state * 6364136223846793005ULL + 1442695040888963407ULL;
 }
 
-// Solves p under the four keys. The benchmark's equations print every root
+// Solves p under every key. The benchmark's equations print every root
 // and error figure; the random ones a 64-bit digest (FNV-1a) of them.
 static void solve_all_keys(const BenchPolynomial& p, bool full)
 {
-    for (int key = 0; key < 4; ++key) {
+    for (int key = 0; key < kBenchKeys; ++key) {
         reset_workspace();
         std::printf("%s key %d:", p.id, key);
         const int result = bench_solve(p, key);  // 0 solved: roots and error figures follow

@@ -47,6 +47,7 @@ TEST(SimultaneousIteration, SolvesWhatTheFourKeysCannot)
     const ext h = std::sqrt(3.0L) / 2, a = std::sqrt((std::sqrt(2.0L) + 1) / 2), b = std::sqrt((std::sqrt(2.0L) - 1) / 2);
     const Row one = {"1", "0"}, zero = {"0", "0"};
     const struct { const char* name; std::vector<Row> rows; std::vector<cext> roots; ext tolerance; } cases[] = {
+        {"2x + 4: by the formula", {{"4", "0"}, {"2", "0"}}, {-2}, 0},
         {"x^4 - 1: Newton from -i stays on the axis", {{"-1", "0"}, zero, zero, zero, one}, {1, -1, {0, 1}, {0, -1}}, 1e-18},
         {"x^6 - 1", {{"-1", "0"}, zero, zero, zero, zero, zero, one},
          {1, -1, {0.5, h}, {0.5, -h}, {-0.5, h}, {-0.5, -h}}, 1e-18},

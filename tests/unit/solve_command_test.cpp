@@ -88,10 +88,11 @@ static void solve(const Rows& rows, int method, int digit, int japanese)
     select_method((method + 1) % 4);  // the dialog changes the key from another one
     select_method(method);
     EXPECT_EQ(current_method(), method);  // the button the dialog shows
-    if (digit >= 0) {
-        toggle_rounding();
+    toggle_rounding();
+    if (digit >= 0)
         select_digit(digit);
-    }
+    else
+        toggle_rounding();  // ticked and unticked again: no rounding
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         field(101 + r) = rows[r].first;
         field(131 + r) = rows[r].second;
@@ -144,6 +145,7 @@ TEST(RunSolution, RefusalsAndWorkedValues)
         {"lone minus ends the rows", {{"1", "0"}, {"-", "0"}, {"1", "0"}}, 0, -1, kNoSolution, 0},
         {"bad Im row 2, bad Re row 5", {{"1", "0"}, {"1", "0"}, {"1", "1..2"}, {"1", "0"}, {"1", "0"}, {"abc", "0"}},
          0, -1, kIncorrect, 5},
+        {"bad Im in the highest row", {{"1", "0"}, {"1", "-."}}, 0, -1, kIncorrect, 1},
         {"1e301", {{"1", "0"}, {"1e301", "0"}}, 0, -1, kIncorrect, 1},
         {"1e200", {{"1", "0"}, {"1e200", "0"}}, 0, -1, kRange, 1},
         {"1e-150", {{"1", "0"}, {"0", "1e-150"}}, 0, -1, kRange, 1},
