@@ -142,11 +142,14 @@ TEST(ReadData, CancelAndEveryFailureKeepTheGrid)
 
 // The file replaces the whole grid, and every text goes in through its
 // field so the field filter sees it: first all 60 fields emptied (Re
-// column, then Im), then each record Re, Im. The view stays as it is.
+// column, then Im), then each record Re, Im. The view stays as it is. The
+// records lie beyond the first piece read of the file.
 TEST(ReadData, ARecordReplacesTheWholeGridThroughTheFields)
 {
     ScratchDir dir;
-    read(dir, "a.txt", "Re Im\r\n1.5,-2\r\n0\t1.234567890123456\r\n", 0, 0);
+    std::string bytes;
+    while (bytes.size() < 5000) bytes += "Re Im\r\n";
+    read(dir, "a.txt", (bytes + "1.5,-2\r\n0\t1.234567890123456\r\n").c_str(), 0, 0);
     Log expected = {"open Select a file to read", "repaint 47 0 79 20"};
     for (int id = 101; id <= 160; ++id) expected.push_back("set " + std::to_string(id) + " ");
     for (const char* line : {"repaint 0 21 -1 -1", "set 101 1.5", "set 131 -2", "set 102 0", "set 132 1.2345678901234"})

@@ -70,7 +70,8 @@ TEST(ReportFormat, TheWorkedExampleByteForByte)
 }
 
 // From X^10 and X(10) on the labels are a character wider and the values
-// keep their columns. No report beyond the room given.
+// keep their columns. No report beyond the room given; the very room it
+// needs is enough.
 TEST(ReportFormat, TwoDigitPowersAndTheLimits)
 {
     reset_workspace();
@@ -80,6 +81,8 @@ TEST(ReportFormat, TwoDigitPowersAndTheLimits)
         EXPECT_NE(report().find(line), std::string::npos) << line;
     char bytes[64];
     EXPECT_EQ(compose_report(ws, bytes, sizeof bytes), -1);
+    std::string exact(report().size(), '\0');
+    EXPECT_EQ(compose_report(ws, &exact[0], static_cast<int>(exact.size())), static_cast<int>(exact.size()));
 }
 
 // Save Data of an equation of degree 20: the dialog, then the drive, the
