@@ -108,6 +108,7 @@ look() {  # look NAME [PIXELS]: the screen is golden/NAME.png, to within PIXELS 
     import -window root "$actual"
     compare "$golden/$1.png" "$actual" "${actual%.png}.diff.png"
     fail "$differ pixels differ from golden/$1.png; see $actual and ${actual%.png}.diff.png"
+  elif [ -n "${DROVU_SHOTS:-}" ]; then import -window root "$actual"  # make screenshots keeps them
   fi
 }
 same_picture() {  # same_picture GOLDEN PIXELS
