@@ -100,9 +100,9 @@ static int read_records(const char* path, CoefficientText records[kRows], BatchO
     return accepted;
 }
 
-// The solution used, and the first inaccurate one that auto keeps while it
-// tries the later keys: the whole workspace, as Save Data would find it.
-static Workspace solution;
+// The first inaccurate solution, which auto keeps while it tries the later
+// keys: the whole workspace, as Save Data would find it. The solution
+// chosen is the last one tried and still in ws.
 static Workspace fallback_solution;
 
 // What the user reads on standard error: every message under every key
@@ -147,14 +147,13 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
         }
         if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
             chosen = tried;
-            solution = ws;
         } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
             fallback = tried;
             fallback_solution = ws;
         }
         ++tried;
     }
-    const Workspace& used = chosen >= 0 ? solution : fallback_solution;
+    const Workspace& used = chosen >= 0 ? ws : fallback_solution;
     if (chosen < 0) chosen = fallback;
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
