@@ -23,25 +23,11 @@ import tempfile
 import mpmath
 import numpy as np
 
+from polynomials import read_polynomials
+
 KEYS = ["standard", "param", "deflation", "param-deflation", "auto", "simultaneous"]
 HERE = os.path.dirname(os.path.abspath(__file__))
 REFUSED = 3  # drovu-solve's exit status for coefficients the Solve command refuses
-
-
-def read_polynomials(path):
-    """[(id, family, [(re, im) of each coefficient, highest power first])]"""
-    polys, current = [], None
-    with open(path) as f:
-        for line in f:
-            words = line.split()
-            if not words or words[0].startswith("#"):
-                continue
-            if len(words) == 3 and not words[0][0] in "+-.0123456789":
-                current = (words[0], words[1], [])
-                polys.append(current)
-            else:
-                current[2].append((float(words[0]), float(words[1])))
-    return polys
 
 
 def field_text(x):

@@ -15,19 +15,16 @@ import time
 
 import numpy as np
 
+from polynomials import read_polynomials
+
 BANDS = ((1, 4), (5, 10), (11, 20), (21, 28), (29, 29))
 KEYS = ("Standard", "Param. change", "Deflation", "Param.+Defl.", "Simultaneous")
 
 
-def read_polynomials(path):
-    polys, lines = [], [l.split() for l in open(path) if l.strip() and not l.startswith("#")]
-    i = 0
-    while i < len(lines):
-        ident, family, degree = lines[i][0], lines[i][1], int(lines[i][2])
-        coefficients = [complex(float(re), float(im)) for re, im in lines[i + 1:i + degree + 2]]
-        polys.append((ident, family, degree, np.array(coefficients)))
-        i += degree + 2
-    return polys
+def read_equations(path):
+    """[(id, family, degree, numpy array of the coefficients)]"""
+    return [(ident, family, len(c) - 1, np.array([complex(re, im) for re, im in c]))
+            for ident, family, c in read_polynomials(path)]
 
 
 def numpy_microseconds(coefficients):
@@ -46,7 +43,7 @@ def numpy_microseconds(coefficients):
 
 
 def main():
-    polys = read_polynomials(sys.argv[1])
+    polys = read_equations(sys.argv[1])
     numpy_us = {ident: numpy_microseconds(c) for ident, _, _, c in polys}
     degree = {ident: d for ident, _, d, _ in polys}
     numpy29 = statistics.median(us for ident, us in numpy_us.items() if degree[ident] == 29)
