@@ -31,14 +31,14 @@ static void print_note(const char* path, const char* text)
 }
 
 // A message box of the window program, as "path: caption: text".
-static void print_box(const char* path, const char* label, const char* caption, const char* text)
+void print_box(const char* path, const char* label, const char* caption, const char* text)
 {
     std::fprintf(stderr, "%s: %s%s: %s\n", path, label, caption, text);
 }
 
 // Each message as its box showed it. With auto, the key it came under goes
 // in front.
-static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
+void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
 {
     char label[64] = "";
     if (key) {
@@ -51,7 +51,7 @@ static void print_messages(const char* path, const BatchKey* key, const ConsoleL
 
 // A fresh window program in the input view, with the settings of the
 // command line.
-static void start_program(const BatchOptions& options, BatchKey key, int japanese)
+void start_program(const BatchOptions& options, BatchKey key, int japanese)
 {
     reset_workspace();
     console_reset();
@@ -83,7 +83,7 @@ static Outcome solve_under_key(const CoefficientText* records, int count, const 
 
 // The stable code of a refusal in JSON: the Solve command's message, by its
 // text in the language chosen.
-static const char* refusal_code(const char* text)
+const char* refusal_code(const char* text)
 {
     static const struct {
         EntryText text;
@@ -153,7 +153,7 @@ static void write_first_message(BatchOutput* output, const char* path, int statu
 
 // What scripts get of the solution in w: the finder's values, or with the
 // rounding on, the rounded values the report shows.
-static ScriptSolution script_solution(const Workspace& w, BatchKey key)
+ScriptSolution script_solution(const Workspace& w, BatchKey key)
 {
     ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, {}};
     const bool rounded = w.rounding_enabled == 1;

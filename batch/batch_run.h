@@ -4,6 +4,9 @@
 
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
+#include "batch/console_ui.h"
+#include "batch/script_formats.h"
+#include "solver/workspace.h"
 
 // The exit statuses of drovu-solve, one per kind of failure.
 enum BatchStatus : int {
@@ -19,3 +22,16 @@ enum BatchStatus : int {
 // language japanese (0 or 1) selects, writes its report to output and its
 // messages to standard error ("path: caption: text"). Returns its status.
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output);
+
+// Shared with the JSON Lines input, which solves values under the same keys.
+
+// A message box of the window program, as "path: labelcaption: text".
+void print_box(const char* path, const char* label, const char* caption, const char* text);
+// Each message of log as its box showed it; with key, "key KEY: " in front.
+void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log);
+// A fresh window program in the input view, with the options' settings and key.
+void start_program(const BatchOptions& options, BatchKey key, int japanese);
+// The stable code of a refusal by the Solve command, found by its message.
+const char* refusal_code(const char* text);
+// What scripts get of the solution in w, found under key.
+ScriptSolution script_solution(const Workspace& w, BatchKey key);

@@ -113,14 +113,10 @@ static void check_and_solve(UiHandle main_window, int n)
     show_solution(main_window);
 }
 
-void run_solution(UiHandle main_window)
+// The equation read into saved_coef_re/im (index = power of X), degree n
+// >= 1, in solver order, checked and solved.
+static void solve_saved(UiHandle main_window, int n)
 {
-    reset_equation();
-    const int n = read_rows() - 1;
-    ws.degree = n;
-    if (!texts_are_numbers(n)) return refuse(main_window, EntryText::IncorrectCoefficients);
-    if (n < 1) return refuse(main_window, EntryText::NoSolution);
-
     for (int k = 0; k <= n; ++k) {
         ws.coef_re[k] = ws.saved_coef_re[n - k];
         ws.coef_im[k] = ws.saved_coef_im[n - k];
@@ -141,4 +137,26 @@ void run_solution(UiHandle main_window)
         ws.coef_re[k] = ws.saved_coef_re[k];
         ws.coef_im[k] = ws.saved_coef_im[k];
     }
+}
+
+void run_solution(UiHandle main_window)
+{
+    reset_equation();
+    const int n = read_rows() - 1;
+    ws.degree = n;
+    if (!texts_are_numbers(n)) return refuse(main_window, EntryText::IncorrectCoefficients);
+    if (n < 1) return refuse(main_window, EntryText::NoSolution);
+    solve_saved(main_window, n);
+}
+
+void run_solution_on_values(UiHandle main_window, const double* re, const double* im, int n)
+{
+    reset_equation();
+    ws.degree = n;
+    for (int k = 0; k <= n; ++k) {
+        ws.saved_coef_re[k] = re[k];
+        ws.saved_coef_im[k] = im[k];
+    }
+    if (n < 1) return refuse(main_window, EntryText::NoSolution);
+    solve_saved(main_window, n);
 }
