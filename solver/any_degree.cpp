@@ -2,6 +2,8 @@
 // extended precision: zero roots factored out, exact scaling, error figures.
 #include "solver/any_degree.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "solver/root_finder.h"
@@ -51,6 +53,32 @@ static void residuals(const std::vector<double>& a_re, const std::vector<double>
     }
 }
 
+static int exponent_of(ext re, ext im)
+{
+    return std::ilogb(std::fmax(std::fabs(re), std::fabs(im)));
+}
+
+// Roots far from the unit circle (coefficients spanning more than the
+// doubles can) would take the iteration's values past the ends of the
+// extended range. With x = 2^s y, s the power of two nearest the geometric
+// mean of the roots' moduli, their mean comes near 1; the new coefficients
+// a_k 2^(s (m - k)), divided by a power of two, are exact. Returns s; a
+// shift too small to matter is not made.
+static int balance_roots(std::vector<ext>& a_re, std::vector<ext>& a_im)
+{
+    const int m = static_cast<int>(a_re.size()) - 1;
+    const int s = (exponent_of(a_re[m], a_im[m]) - exponent_of(a_re[0], a_im[0])) / m;
+    if (s > -64 && s < 64) return 0;
+    int top = INT_MIN;
+    for (int k = 0; k <= m; ++k)
+        if (a_re[k] != 0 || a_im[k] != 0) top = std::max(top, exponent_of(a_re[k], a_im[k]) + s * (m - k));
+    for (int k = 0; k <= m; ++k) {
+        a_re[k] = std::scalbn(a_re[k], s * (m - k) - top);
+        a_im[k] = std::scalbn(a_im[k], s * (m - k) - top);
+    }
+    return s;
+}
+
 // A root part as the window keeps it; false beyond +-1e300.
 static bool narrow(ext part, double* out)
 {
@@ -76,8 +104,13 @@ AnyDegreeResult solve_any_degree(const ext* c_re, const ext* c_im, int count, An
         a_re[k] = std::scalbn(c_re[n - k], -exponent);
         a_im[k] = std::scalbn(c_im[n - k], -exponent);
     }
+    const int shift = m > 0 ? balance_roots(a_re, a_im) : 0;
     if (m > 0 && simultaneous_roots(a_re.data(), a_im.data(), m, z_re.data(), z_im.data()) != ROOTS_OK)
         return AnyDegreeResult::NoConvergence;
+    for (int k = 0; k < m; ++k) {
+        z_re[k] = std::scalbn(z_re[k], shift);
+        z_im[k] = std::scalbn(z_im[k], shift);
+    }
 
     AnyDegreeSolution& s = *solution;
     s.root_re.assign(n, 0.0);
