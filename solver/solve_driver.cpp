@@ -45,15 +45,15 @@ void set_workspace_key(SolveKey key)
     ws.deflation_mode = ws.simultaneous_iteration ? 0 : k >> 1 & 1;
 }
 
-int trim_degree()
+bool trim_degree()
 {
     for (int i = ws.degree; i >= 1; --i) {
         if (ws.coef_re[i] != 0 || ws.coef_im[i] != 0) {
             ws.degree = i;
-            return 1;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 int scale_coefficients()

@@ -67,9 +67,9 @@ bool error_figures(const ScaledPolynomial& p, const double* z_re, const double* 
                    double base_tolerance, double* error_re, double* error_im);
 
 // Lowers ws.degree to the last index i in 1..n whose coefficient is non-zero
-// and returns 1; returns 0, degree unchanged, when coefficients 1..n are all
+// and returns true; false, degree unchanged, when coefficients 1..n are all
 // zero. Coefficient 0 is not examined.
-int trim_degree();
+bool trim_degree();
 
 // Divides ws.coef_re/coef_im entries 0..n by M, the largest magnitude of any
 // part (kept in ws.coef_scale), after saving them in saved_coef_re/im; parts
