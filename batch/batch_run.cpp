@@ -6,6 +6,7 @@
 
 #include "batch/batch_texts.h"
 #include "batch/console_ui.h"
+#include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
 #include "files/data_parser.h"
@@ -76,6 +77,29 @@ static SolveStatus solve_under_key(const CoefficientText* records, int count, co
     return run_solution(ws.main_window).status;
 }
 
+// The stable code of a refusal in JSON: the Solve command's message, by its
+// text in the language chosen.
+static const char* refusal_code(const char* text)
+{
+    static const struct {
+        EntryText text;
+        const char* code;
+    } kCodes[] = {{EntryText::IncorrectCoefficients, "incorrect_coefficients"},
+                  {EntryText::NoSolution, "no_coefficients"},
+                  {EntryText::ConstantTermZero, "constant_term_zero"},
+                  {EntryText::OutOfRange, "out_of_range"},
+                  {EntryText::AllZero, "all_zero"},
+                  {EntryText::HighestDegreeZero, "highest_degree_zero"}};
+    for (const auto& c : kCodes)
+        if (std::strcmp(text, pick_text(entry_text(c.text))) == 0) return c.code;
+    return "refused";
+}
+
+static ScriptSource file_source(const char* path)
+{
+    return {path, nullptr, 0};
+}
+
 // Reads the file's records as Read Data does; 0 after telling why not.
 static int read_records(const char* path, CoefficientText records[kRows], BatchOutput* output)
 {
@@ -91,7 +115,8 @@ static int read_records(const char* path, CoefficientText records[kRows], BatchO
         const char* caption = pick_text(kCaptionError);
         const char* text = pick_text(file_text(opened ? FileText::NoData : FileText::FileMissing));
         print_box(path, "", caption, text);
-        write_failure(output, path, kStatusNoData, caption, text);
+        write_failure(output, file_source(path), kStatusNoData, opened ? "no_data" : "file_missing", caption,
+                      text, {});
     }
     return accepted;
 }
@@ -117,7 +142,24 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
 static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log)
 {
     const bool any = log.message_count > 0;
-    write_failure(output, path, status, any ? log.messages[0].caption : "", any ? log.messages[0].text : "");
+    const char* text = any ? log.messages[0].text : "";
+    const char* error = status == kStatusRefused ? refusal_code(text) : "no_solution";
+    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, {});
+}
+
+// What scripts get of the solution in w: the finder's values, or with the
+// rounding on, the rounded values the report shows.
+static ScriptSolution script_solution(const Workspace& w, BatchKey key)
+{
+    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, {}};
+    const bool rounded = w.rounding_enabled == 1;
+    for (int k = 0; k < w.degree; ++k) {
+        s.root_re.push_back(rounded ? w.root_re[k] : w.found_root_re[k]);
+        s.root_im.push_back(rounded ? w.root_im[k] : w.found_root_im[k]);
+        s.error_re.push_back(rounded ? w.error_re[k] : w.found_error_re[k]);
+        s.error_im.push_back(rounded ? w.error_im[k] : w.found_error_im[k]);
+    }
+    return s;
 }
 
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
@@ -154,7 +196,8 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     if (chosen < 0) chosen = fallback;
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
-    if (chosen < 0 || !write_solution(output, path, key_name(attempts[chosen].key), used)) {
+    if (chosen < 0 ||
+        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key))) {
         write_first_message(output, path, kStatusNoSolution, attempts[0].log);
         return kStatusNoSolution;
     }

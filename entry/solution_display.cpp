@@ -45,6 +45,10 @@ void show_solution(UiHandle main_window)
     for (int k = 0; k < n; ++k) {
         ws.root_re[k] = ws.coef_re[k];
         ws.root_im[k] = ws.coef_im[k];
+        ws.found_root_re[k] = ws.coef_re[k];
+        ws.found_root_im[k] = ws.coef_im[k];
+        ws.found_error_re[k] = ws.error_re[k];
+        ws.found_error_im[k] = ws.error_im[k];
     }
     snap_parts(ws.root_re, ws.root_im, n);
     snap_parts(ws.error_re, ws.error_im, n);

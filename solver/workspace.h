@@ -33,6 +33,11 @@ struct Workspace {
     long double work_re[kRows], work_im[kRows];
     double root_re[kRows], root_im[kRows];
     double error_re[kRows], error_im[kRows];
+    // The roots and error figures as the finder computed them, each rounded
+    // once to double, before the display's decimal clean-up: what
+    // drovu-solve gives scripts.
+    double found_root_re[kRows], found_root_im[kRows];
+    double found_error_re[kRows], found_error_im[kRows];
     // The coefficients as typed, in solver order, in extended precision:
     // the Solve command keeps them for the simultaneous iteration only.
     long double typed_coef_re[kRows], typed_coef_im[kRows];
