@@ -90,9 +90,11 @@ Outcome solve_simultaneously(const JsonlEquation& e, const BatchOptions& options
     start_program(options, BatchKey::Simultaneous, japanese);
     AnyDegreeSolution found;
     const AnyDegreeResult result =
-        solve_any_degree(e.re.data(), e.im.data(), static_cast<int>(e.re.size()), &found);
+        solve_any_degree(e.re.data(), e.im.data(), static_cast<int>(e.re.size()), ws.base_tolerance, &found);
     if (result != AnyDegreeResult::Solved) {
-        (result == AnyDegreeResult::TooLarge ? show_too_large : show_no_convergence)(ws.main_window);
+        const SolveResult failure =
+            result == AnyDegreeResult::TooLarge ? SolveResult::TooLarge : SolveResult::NoConvergence;
+        show_message(ws.main_window, failure_text(failure), kCaptionError, kMbOk | kMbIconError);
         return Outcome::Failed;
     }
     *s = ScriptSolution{key_name(BatchKey::Simultaneous), found.root_re, found.root_im, found.error_re,
@@ -116,8 +118,15 @@ Outcome solve_under_window_key(const JsonlEquation& e, int n, const BatchOptions
         im[k] = static_cast<double>(e.im[k]);
     }
     start_program(options, key, japanese);
-    run_solution_on_values(ws.main_window, re.data(), im.data(), n);
-    if (ws.display_mode != kModeRoots) return console_log().solving_started ? Outcome::Failed : Outcome::Refused;
+    switch (run_solution_on_values(ws.main_window, re.data(), im.data(), n).status) {
+    case SolveStatus::Refused:
+        return Outcome::Refused;
+    case SolveStatus::NoSolution:
+        return Outcome::Failed;
+    case SolveStatus::Solved:
+    case SolveStatus::SolvedLargeErrors:
+        break;
+    }
     *s = script_solution(ws, key);
     return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
 }

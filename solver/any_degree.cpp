@@ -8,49 +8,19 @@
 
 #include "solver/root_finder.h"
 #include "solver/simultaneous.h"
+#include "solver/solve_driver.h"
 
 using ext = long double;
 
-// The window's limits for a root part and for a residual part.
+// The window's limits for a root part.
 static const ext kTooLarge = static_cast<ext>(1e300);
 static const ext kTooSmall = static_cast<ext>(1e-300);
-static const double kTolerance = 1e-7;
 
 static ext largest_part(const ext* re, const ext* im, int from, int to)
 {
     ext largest = 0;
     for (int k = from; k <= to; ++k) largest = std::fmax(largest, std::fmax(std::fabs(re[k]), std::fabs(im[k])));
     return largest;
-}
-
-// The error figures: a Horner step v = v z + s keeps each part's two
-// products in extended precision and rounds the part to double, as the
-// window's figures are made; a[0..n] is the scaled polynomial, highest power
-// first, as doubles.
-static void residuals(const std::vector<double>& a_re, const std::vector<double>& a_im, ext scale,
-                      AnyDegreeSolution* s)
-{
-    const int n = static_cast<int>(a_re.size()) - 1;
-    s->large_error = false;
-    for (int k = 0; k < n; ++k) {
-        double e_re = 0, e_im = 0;
-        if (n > 2) {
-            const double z_re = s->root_re[k], z_im = s->root_im[k];
-            e_re = a_re[0];
-            e_im = a_im[0];
-            for (int i = 1; i <= n; ++i) {
-                const double t_re = static_cast<double>(static_cast<ext>(e_re) * z_re - static_cast<ext>(e_im) * z_im);
-                const double t_im = static_cast<double>(static_cast<ext>(e_re) * z_im + static_cast<ext>(e_im) * z_re);
-                e_re = t_re + a_re[i];
-                e_im = t_im + a_im[i];
-            }
-        }
-        if (!(std::fabs(e_re) <= kTolerance) || !(std::fabs(e_im) <= kTolerance)) s->large_error = true;
-        // A figure beyond the doubles is an infinity, never NaN.
-        const double f_re = static_cast<double>(e_re * scale), f_im = static_cast<double>(e_im * scale);
-        s->error_re[k] = std::isnan(f_re) ? HUGE_VAL : f_re;
-        s->error_im[k] = std::isnan(f_im) ? HUGE_VAL : f_im;
-    }
 }
 
 static int exponent_of(ext re, ext im)
@@ -87,7 +57,8 @@ static bool narrow(ext part, double* out)
     return true;
 }
 
-AnyDegreeResult solve_any_degree(const ext* c_re, const ext* c_im, int count, AnyDegreeSolution* solution)
+AnyDegreeResult solve_any_degree(const ext* c_re, const ext* c_im, int count, double base_tolerance,
+                                 AnyDegreeSolution* solution)
 {
     int n = count - 1, zeros = 0;
     while (n > 0 && c_re[n] == 0 && c_im[n] == 0) --n;
@@ -129,6 +100,8 @@ AnyDegreeResult solve_any_degree(const ext* c_re, const ext* c_im, int count, An
         p_re[k] = std::fabs(re) < 1e-300 ? 0.0 : re;
         p_im[k] = std::fabs(im) < 1e-300 ? 0.0 : im;
     }
-    residuals(p_re, p_im, largest, &s);
+    const ScaledPolynomial p{p_re.data(), p_im.data(), n};
+    s.large_error = !error_figures(p, s.root_re.data(), s.root_im.data(), static_cast<double>(largest), base_tolerance,
+                                   s.error_re.data(), s.error_im.data());
     return AnyDegreeResult::Solved;
 }

@@ -21,8 +21,9 @@ enum class AnyDegreeResult { Solved, NoConvergence, TooLarge };
 // solved by simultaneous iteration, and its roots kept as the window keeps
 // them (parts below 1e-300 are 0). The error figure of a root is the
 // polynomial divided by its largest part, rounded to doubles, at the root,
-// times that part; degree 1 and 2 give zeros, as in the window.
+// times that part; degree 1 and 2 give zeros, as in the window; a scaled
+// residual part beyond base_tolerance is a large error.
 // Returns Solved with *solution filled, NoConvergence, or TooLarge when a
 // root part lies beyond +-1e300.
 AnyDegreeResult solve_any_degree(const long double* c_re, const long double* c_im, int count,
-                                 AnyDegreeSolution* solution);
+                                 double base_tolerance, AnyDegreeSolution* solution);

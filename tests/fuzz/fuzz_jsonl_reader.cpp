@@ -30,7 +30,7 @@ static void check_line(const char* text, std::size_t size)
     }
     if (e.re.size() > 17) return;
     AnyDegreeSolution s;
-    if (solve_any_degree(e.re.data(), e.im.data(), static_cast<int>(e.re.size()), &s) != AnyDegreeResult::Solved)
+    if (solve_any_degree(e.re.data(), e.im.data(), static_cast<int>(e.re.size()), 1e-7, &s) != AnyDegreeResult::Solved)
         return;
     for (std::size_t k = 0; k < s.root_re.size(); ++k)
         if (!std::isfinite(s.root_re[k]) || !std::isfinite(s.root_im[k]) || std::isnan(s.error_re[k]) ||
