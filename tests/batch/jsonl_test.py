@@ -32,11 +32,11 @@ def run(lines, *args, stdin=True):
 
 
 def farthest(found, expected):
-    """The largest distance from an expected root to the nearest found one, each found root used once."""
+    """The largest relative distance from an expected root to the nearest found one, each found root used once."""
     found, worst = list(found), 0
     for r in expected:
         i = min(range(len(found)), key=lambda i: abs(found[i] - r))
-        worst = max(worst, abs(found.pop(i) - r) / max(1, abs(r)))
+        worst = max(worst, abs(found.pop(i) - r) / (abs(r) or 1))
     return worst
 
 
@@ -80,6 +80,12 @@ n = 1000
 status, out, _ = run(['{"coefficients":[-1%s,1]}' % (',0' * (n - 1))])
 check(f'degree {n}: every root to the last bit', status == 0 and out[0]['degree'] == n and
       farthest(roots(out[0]), [complex(mpmath.expjpi(mpmath.mpf(2 * k) / n)) for k in range(n)]) <= 1e-16)
+
+# Coefficients beyond the doubles, roots far inside them: x^40 = -1e-4000.
+status, out, _ = run(['{"coefficients":[1e-2000%s,1e2000]}' % (',0' * 39)])
+check('coefficients of any extended magnitude', status == 0 and farthest(
+    roots(out[0]), [complex(mpmath.mpf(10) ** -100 * mpmath.expjpi(mpmath.mpf(2 * k + 1) / 40)) for k in range(40)])
+    <= 1e-16)
 
 # numpy.roots' order, and the window's keys on values with their checks.
 _, low, _ = run(['{"coefficients":[[2,1],-3,[0,1],1]}'])
