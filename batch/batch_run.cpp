@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "batch/batch_texts.h"
+#include "batch/batch_messages.h"
 #include "batch/console_ui.h"
+#include "batch/data_input.h"
 #include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
-#include "files/data_parser.h"
-#include "files/file_texts.h"
 #include "solver/workspace.h"
 
 static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
@@ -24,17 +24,6 @@ struct Attempt {
     Outcome outcome;
     ConsoleLog log;
 };
-
-static void print_note(const char* path, const char* text)
-{
-    std::fprintf(stderr, "%s: %s\n", path, text);
-}
-
-// A message box of the window program, as "path: caption: text".
-static void print_box(const char* path, const char* label, const char* caption, const char* text)
-{
-    std::fprintf(stderr, "%s: %s%s: %s\n", path, label, caption, text);
-}
 
 // Each message as its box showed it. With auto, the key it came under goes
 // in front.
@@ -104,27 +93,6 @@ static ScriptSource file_source(const char* path)
     return {path, nullptr, 0};
 }
 
-// Reads the file's records as Read Data does; 0 after telling why not.
-static int read_records(const char* path, CoefficientText records[kRows], BatchOutput* output)
-{
-    std::FILE* file = std::fopen(path, "rb");
-    const bool opened = file != nullptr;
-    int accepted = 0;
-    if (opened) {
-        ByteSource source;
-        accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
-        std::fclose(file);
-    }
-    if (accepted == 0) {
-        const char* caption = pick_text(kCaptionError);
-        const char* text = pick_text(file_text(opened ? FileText::NoData : FileText::FileMissing));
-        print_box(path, "", caption, text);
-        write_failure(output, file_source(path), kStatusNoData, opened ? "no_data" : "file_missing", caption,
-                      text, {});
-    }
-    return accepted;
-}
-
 // The first inaccurate solution, which auto keeps while it tries the later
 // keys: the whole workspace, as Save Data would find it. The solution
 // chosen is the last one tried and still in ws.
@@ -143,19 +111,20 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
 }
 
 // The first message a Solve command showed, for the output.
-static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log)
+static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log,
+                                const std::vector<ReaderNote>& notes)
 {
     const bool any = log.message_count > 0;
     const char* text = any ? log.messages[0].text : "";
     const char* error = status == kStatusRefused ? refusal_code(text) : "no_solution";
-    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, {});
+    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, notes);
 }
 
 // What scripts get of the solution in w: the finder's values, or with the
 // rounding on, the rounded values the report shows.
-static ScriptSolution script_solution(const Workspace& w, BatchKey key)
+static ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vector<ReaderNote>& notes)
 {
-    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, {}};
+    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, notes};
     const bool rounded = w.rounding_enabled == 1;
     for (int k = 0; k < w.degree; ++k) {
         s.root_re.push_back(rounded ? w.root_re[k] : w.found_root_re[k]);
@@ -168,9 +137,10 @@ static ScriptSolution script_solution(const Workspace& w, BatchKey key)
 
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
 {
-    CoefficientText records[kRows];
-    const int count = read_records(path, records, output);
-    if (count == 0) return kStatusNoData;
+    static DataInput input;
+    if (read_data_input(path, options.quiet, &input, output) == 0) return kStatusNoData;
+    const CoefficientText* records = input.records;
+    const int count = input.count;
 
     const bool automatic = options.key == BatchKey::Auto;
     const int keys = automatic ? kSolvingKeys : 1;
@@ -184,7 +154,7 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
         // The checks come before the key matters: another key cannot help.
         if (a.outcome == Outcome::Refused) {
             print_messages(path, nullptr, a.log);
-            write_first_message(output, path, kStatusRefused, a.log);
+            write_first_message(output, path, kStatusRefused, a.log, input.notes);
             return kStatusRefused;
         }
         if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
@@ -200,8 +170,8 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
     if (chosen < 0 ||
-        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key))) {
-        write_first_message(output, path, kStatusNoSolution, attempts[0].log);
+        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key, input.notes))) {
+        write_first_message(output, path, kStatusNoSolution, attempts[0].log, input.notes);
         return kStatusNoSolution;
     }
     return kStatusSolved;

@@ -19,6 +19,16 @@ enum class BatchText {
     CannotWriteOutput,
     KeyLabel,
     SolvedWithKey,
+    CannotRead,
+    OutputIsInput,
+    NoteNotNumbers,  // the reader's notes, in NoteCode's order
+    NoteJoinedLines,
+    NoteSingleField,
+    NoteLongField,
+    NoteEmptyField,
+    NoteNoImaginaryPart,
+    NoteAfterLastRow,
+    NoteLfLineEnds,
     Count
 };
 
@@ -138,6 +148,20 @@ constexpr TextPair kBatchTexts[] = {
     {"Unable to write the output %s.", "出力 %s に書き込めません."},
     {"key %s", "解法 %s"},
     {"solved with key %s", "解法 %s で解きました"},
+    {"The file cannot be read.", "ファイルを読めません."},
+    {"the output %s is one of the data files", "出力 %s はデータファイルの一つです"},
+    {"not two numbers: line passed over", "二つの数値ではありません: 行を読み飛ばしました"},
+    {"a single field: passed over together with the next line", "欄が一つだけです: 次の行と一緒に読み飛ばしました"},
+    {"a single field at the end of the file: passed over", "ファイルの終わりの欄が一つだけです: 読み飛ばしました"},
+    {"no field ends within 255 bytes: reading stopped here",
+     "255 バイト以内に終わる欄がありません: ここで読み込みを終えました"},
+    {"the line starts with a TAB or a comma: reading stopped here",
+     "行が TAB またはコンマで始まります: ここで読み込みを終えました"},
+    {"no imaginary part after the separator: reading stopped here",
+     "区切りの後に虚数部がありません: ここで読み込みを終えました"},
+    {"more data after the 30th coefficient: not read", "30 番目の係数の後のデータは読みません"},
+    {"lines end with LF alone; data files need CR LF line ends (for other files, see --input jsonl)",
+     "行末が LF だけです. データファイルの行末は CR LF です (他のファイルには --input jsonl をどうぞ)"},
 };
 static_assert(sizeof kBatchTexts / sizeof kBatchTexts[0] == static_cast<int>(BatchText::Count),
               "one pair per text");

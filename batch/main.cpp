@@ -13,6 +13,7 @@
 #include "batch/batch_output.h"
 #include "batch/batch_run.h"
 #include "batch/batch_texts.h"
+#include "batch/file_system.h"
 #include "batch/script_formats.h"
 #include "solver/fpu.h"
 #include "solver/workspace.h"
@@ -55,8 +56,23 @@ static int usage_error(OptionError error, const char* offending)
 static void print_output_error(BatchText text, const char* path)
 {
     std::fputs("drovu-solve: ", stderr);
-    std::fprintf(stderr, batch_text(text), path ? path : "-");
+    std::fprintf(stderr, batch_text(text), path ? shown_name(path) : "-");
     std::fputc('\n', stderr);
+}
+
+// -o naming a data file would replace the coefficients with their own
+// solution: refused before anything is read or written.
+static bool output_is_input(const BatchOptions& options)
+{
+    if (!options.output) return false;
+    for (int i = 0; i < options.file_count; ++i) {
+        if (same_file(options.output, options.files[i])) {
+            print_output_error(BatchText::OutputIsInput, options.output);
+            std::fprintf(stderr, "%s\n", batch_text(BatchText::TryHelp));
+            return true;
+        }
+    }
+    return false;
 }
 
 int main(int argc, char** argv)
@@ -64,6 +80,7 @@ int main(int argc, char** argv)
     init_extended_precision();
     BatchOptions options;
     const char* offending = nullptr;
+    argv = program_arguments(argc, argv);
     const OptionError error = parse_options(argc, argv, &options, &offending);
     int japanese = system_language_japanese();
     if (options.language != BatchLanguage::System) japanese = options.language == BatchLanguage::Japanese;
@@ -78,9 +95,12 @@ int main(int argc, char** argv)
         return kStatusSolved;
     }
 
+    if (output_is_input(options)) return kStatusUsage;
 #ifdef _WIN32
-    // Every format carries its own line ends; the runtime must not add a CR.
+    // Every format carries its own line ends; the runtime must not add a CR,
+    // nor take one away from data read from standard input.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
 #endif
     // The rounding keeps 3 (E-4) to 7 (E-8) significant digits.
     const int digits = options.rounding_digit == kNoRounding ? kFullDigits : options.rounding_digit + 3;
