@@ -16,12 +16,10 @@
 static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
               "auto tries every method of the settings dialog, then simultaneous iteration");
 
-enum class Outcome { Solved, Inaccurate, Refused, Failed };
-
 // One key tried, with what the Solve command said under it.
 struct Attempt {
     BatchKey key;
-    Outcome outcome;
+    SolveStatus status;
     ConsoleLog log;
 };
 
@@ -55,7 +53,7 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     ws.display_mode = kModeInput;
 }
 
-static Outcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+static SolveStatus solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
                                BatchKey key, int japanese)
 {
     start_program(options, key, japanese);
@@ -65,9 +63,7 @@ static Outcome solve_under_key(const CoefficientText* records, int count, const 
         ui_set_text(ws.field_re[m], records[m].re);
         ui_set_text(ws.field_im[m], records[m].im);
     }
-    run_solution(ws.main_window);
-    if (ws.display_mode == kModeRoots) return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
-    return console_log().solving_started ? Outcome::Failed : Outcome::Refused;
+    return run_solution(ws.main_window).status;
 }
 
 // The stable code of a refusal in JSON: the Solve command's message, by its
@@ -149,17 +145,18 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
         a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
-        a.outcome = solve_under_key(records, count, options, a.key, japanese);
+        a.status = solve_under_key(records, count, options, a.key, japanese);
         a.log = console_log();
         // The checks come before the key matters: another key cannot help.
-        if (a.outcome == Outcome::Refused) {
+        if (a.status == SolveStatus::Refused) {
             print_messages(path, nullptr, a.log);
             write_first_message(output, path, kStatusRefused, a.log, input.notes);
             return kStatusRefused;
         }
-        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
+        const bool inaccurate = a.status == SolveStatus::SolvedLargeErrors;
+        if (a.status == SolveStatus::Solved || (inaccurate && !automatic)) {
             chosen = tried;
-        } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
+        } else if (inaccurate && fallback < 0) {
             fallback = tried;
             fallback_solution = ws;
         }

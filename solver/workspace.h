@@ -21,8 +21,12 @@ struct ToolbarButton {
 };
 
 struct Workspace {
-    // Equation. Coefficient arrays are in solver order: entry k multiplies
-    // X^(degree - k), entry 0 is the highest power.
+    // Equation. coef_re/coef_im and work_re/work_im are in solver order:
+    // entry k multiplies X^(degree - k), entry 0 is the highest power. The
+    // Solve command reads the grid into saved_coef_re/im in row order (entry
+    // r multiplies X^r) until scale_coefficients keeps the solver-order
+    // coefficients there; root_re/root_im hold the scaled coefficients
+    // between the scaling and the error figures, then the roots.
     int degree;
     double coef_re[kRows], coef_im[kRows];
     double saved_coef_re[kRows], saved_coef_im[kRows];
@@ -81,11 +85,9 @@ extern Workspace ws;
 // below). The program calls it once; tests call it before every case.
 void reset_workspace();
 
-// What the grid shows.
-enum DisplayMode : int {
-    kModeSplash = 0,
-    kModeInput = 1,
-    kModeRoots = 2,
-    kModeErrors = 3,
-    kModeWritingErrors = 4,
-};
+// What the grid shows: the values of ws.display_mode.
+constexpr int kModeSplash = 0;
+constexpr int kModeInput = 1;
+constexpr int kModeRoots = 2;
+constexpr int kModeErrors = 3;
+constexpr int kModeWritingErrors = 4;
