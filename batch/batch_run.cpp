@@ -11,15 +11,23 @@
 #include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
+#include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
 static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
-              "auto tries every method of the settings dialog, then simultaneous iteration");
+              "the keys are the settings dialog's methods, then simultaneous iteration");
+
+// The order auto tries the keys in: simultaneous iteration, whose roots are
+// the most accurate wherever it finds them, then the window's four in the
+// settings dialog's order, for the equations it finds no solution of.
+constexpr BatchKey kAutoOrder[] = {BatchKey::Simultaneous, BatchKey::Standard, BatchKey::Param, BatchKey::Deflation,
+                                   BatchKey::ParamDeflation};
+static_assert(sizeof kAutoOrder / sizeof kAutoOrder[0] == kSolvingKeys, "auto tries every key");
 
 // One key tried, with what the Solve command said under it.
 struct Attempt {
     BatchKey key;
-    SolveStatus status;
+    SolveOutcome outcome;
     ConsoleLog log;
 };
 
@@ -53,8 +61,8 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     ws.display_mode = kModeInput;
 }
 
-static SolveStatus solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
-                               BatchKey key, int japanese)
+static SolveOutcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+                                    BatchKey key, int japanese)
 {
     start_program(options, key, japanese);
     // Through the fields, as Read Data fills them, so the field filter runs
@@ -63,25 +71,30 @@ static SolveStatus solve_under_key(const CoefficientText* records, int count, co
         ui_set_text(ws.field_re[m], records[m].re);
         ui_set_text(ws.field_im[m], records[m].im);
     }
-    return run_solution(ws.main_window).status;
+    return run_solution(ws.main_window);
 }
 
-// The stable code of a refusal in JSON: the Solve command's message, by its
-// text in the language chosen.
-static const char* refusal_code(const char* text)
+// The stable code of a failure in JSON, from the message the Solve command
+// showed, whatever its language.
+static const char* failure_code(const TextPair* message)
 {
     static const struct {
-        EntryText text;
+        const TextPair& text;
         const char* code;
-    } kCodes[] = {{EntryText::IncorrectCoefficients, "incorrect_coefficients"},
-                  {EntryText::NoSolution, "no_coefficients"},
-                  {EntryText::ConstantTermZero, "constant_term_zero"},
-                  {EntryText::OutOfRange, "out_of_range"},
-                  {EntryText::AllZero, "all_zero"},
-                  {EntryText::HighestDegreeZero, "highest_degree_zero"}};
+    } kCodes[] = {{entry_text(EntryText::IncorrectCoefficients), "incorrect_coefficients"},
+                  {entry_text(EntryText::NoSolution), "no_coefficients"},
+                  {entry_text(EntryText::ConstantTermZero), "constant_term_zero"},
+                  {entry_text(EntryText::OutOfRange), "out_of_range"},
+                  {entry_text(EntryText::AllZero), "all_zero"},
+                  {entry_text(EntryText::HighestDegreeZero), "highest_degree_zero"},
+                  {failure_text(SolveResult::NoConvergence), "no_convergence"},
+                  {failure_text(SolveResult::TooLarge), "too_large"},
+                  {failure_text(SolveResult::Unexpected), "unexpected_error"},
+                  {failure_text(SolveResult::NotAllRoots), "not_all_roots"}};
+    // By the text: each file has its own copy of a header's table.
     for (const auto& c : kCodes)
-        if (std::strcmp(text, pick_text(entry_text(c.text))) == 0) return c.code;
-    return "refused";
+        if (message && std::strcmp(message->en, c.text.en) == 0) return c.code;
+    return "no_solution";
 }
 
 static ScriptSource file_source(const char* path)
@@ -107,13 +120,13 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
 }
 
 // The first message a Solve command showed, for the output.
-static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log,
+static void write_first_message(BatchOutput* output, const char* path, int status, const Attempt& attempt,
                                 const std::vector<ReaderNote>& notes)
 {
+    const ConsoleLog& log = attempt.log;
     const bool any = log.message_count > 0;
-    const char* text = any ? log.messages[0].text : "";
-    const char* error = status == kStatusRefused ? refusal_code(text) : "no_solution";
-    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, notes);
+    write_failure(output, file_source(path), status, failure_code(attempt.outcome.message),
+                  any ? log.messages[0].caption : "", any ? log.messages[0].text : "", notes);
 }
 
 // What scripts get of the solution in w: the finder's values, or with the
@@ -144,17 +157,19 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     int tried = 0, chosen = -1, fallback = -1;
     while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
-        a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
-        a.status = solve_under_key(records, count, options, a.key, japanese);
+        a.key = automatic ? kAutoOrder[tried] : options.key;
+        a.outcome = solve_under_key(records, count, options, a.key, japanese);
         a.log = console_log();
         // The checks come before the key matters: another key cannot help.
-        if (a.status == SolveStatus::Refused) {
+        if (a.outcome.status == SolveStatus::Refused) {
             print_messages(path, nullptr, a.log);
-            write_first_message(output, path, kStatusRefused, a.log, input.notes);
+            write_first_message(output, path, kStatusRefused, a, input.notes);
             return kStatusRefused;
         }
-        const bool inaccurate = a.status == SolveStatus::SolvedLargeErrors;
-        if (a.status == SolveStatus::Solved || (inaccurate && !automatic)) {
+        // The fifth method's solution is taken as it is, warning or not;
+        // of the window's keys, the first without a warning.
+        const bool inaccurate = a.outcome.status == SolveStatus::SolvedLargeErrors;
+        if (a.outcome.status == SolveStatus::Solved || (inaccurate && (!automatic || tried == 0))) {
             chosen = tried;
         } else if (inaccurate && fallback < 0) {
             fallback = tried;
@@ -168,7 +183,7 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     // A solved equation always has a degree of 1..29, so its report fits.
     if (chosen < 0 ||
         !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key, input.notes))) {
-        write_first_message(output, path, kStatusNoSolution, attempts[0].log, input.notes);
+        write_first_message(output, path, kStatusNoSolution, attempts[0], input.notes);
         return kStatusNoSolution;
     }
     return kStatusSolved;
