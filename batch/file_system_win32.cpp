@@ -69,11 +69,14 @@ std::FILE* open_input(const char* name, InputError* error)
 }
 
 // What the system knows of an existing name: a handle that asks for no
-// access, so it opens devices and folders too.
+// access, so it opens folders and files of any permission too; the console
+// (CON) opens only for reading or writing.
 static bool file_information(const std::wstring& name, DWORD* type, BY_HANDLE_FILE_INFORMATION* info)
 {
-    HANDLE h = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE h = CreateFileW(name.c_str(), 0, share, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        h = CreateFileW(name.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     *type = GetFileType(h);
     const bool known = GetFileInformationByHandle(h, info) != 0;

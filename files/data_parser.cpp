@@ -167,8 +167,8 @@ Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long lon
 
     // Field 2 ends only at a CR, or at the end of the file.
     int raw_length = 0;
+    passed->code = NoteCode::LongField;
     for (;; ++raw_length) {
-        passed->code = NoteCode::LongField;
         if (raw_length == kScanLimit) return Record::Stop;  // longer than 255 bytes
         int c = byte_at(cursor, b + raw_length);
         if (c == '\r' || c < 0) break;
