@@ -14,8 +14,14 @@
 #include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
-static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
-              "the keys are the settings dialog's methods, then simultaneous iteration");
+// The command line names the five keys to solution in their order.
+static_assert(static_cast<int>(BatchKey::Standard) == static_cast<int>(SolveKey::Standard) &&
+                  static_cast<int>(BatchKey::Param) == static_cast<int>(SolveKey::ParamChange) &&
+                  static_cast<int>(BatchKey::Deflation) == static_cast<int>(SolveKey::Deflation) &&
+                  static_cast<int>(BatchKey::ParamDeflation) == static_cast<int>(SolveKey::ParamDeflation) &&
+                  static_cast<int>(BatchKey::Simultaneous) == static_cast<int>(SolveKey::Simultaneous) &&
+                  kSolvingKeys == kSolveKeys,
+              "a BatchKey other than Auto is the SolveKey of the same name");
 
 // The order auto tries the keys in: simultaneous iteration, whose roots are
 // the most accurate wherever it finds them, then the window's four in the
@@ -51,9 +57,7 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     reset_workspace();
     console_reset();
     ws.ui_japanese = japanese;
-    // As the settings dialog sets them: the keys are its list of methods.
-    select_method(static_cast<int>(key));
-    ws.simultaneous_iteration = key == BatchKey::Simultaneous;
+    set_workspace_key(static_cast<SolveKey>(key));
     if (options.rounding_digit != kNoRounding) {
         ws.rounding_enabled = 1;
         select_digit(options.rounding_digit);
