@@ -39,7 +39,7 @@ struct Attempt {
 
 // Each message as its box showed it. With auto, the key it came under goes
 // in front.
-static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
+void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
 {
     char label[64] = "";
     if (key) {
@@ -52,7 +52,7 @@ static void print_messages(const char* path, const BatchKey* key, const ConsoleL
 
 // A fresh window program in the input view, with the settings of the
 // command line.
-static void start_program(const BatchOptions& options, BatchKey key, int japanese)
+void start_program(const BatchOptions& options, BatchKey key, int japanese)
 {
     reset_workspace();
     console_reset();
@@ -78,9 +78,9 @@ static SolveOutcome solve_under_key(const CoefficientText* records, int count, c
     return run_solution(ws.main_window);
 }
 
-// The stable code of a failure in JSON, from the message the Solve command
-// showed, whatever its language.
-static const char* failure_code(const TextPair* message)
+// The stable code of a failure in JSON, from the first message the Solve
+// command showed (in the language chosen).
+const char* failure_code(const char* text)
 {
     static const struct {
         const TextPair& text;
@@ -95,9 +95,8 @@ static const char* failure_code(const TextPair* message)
                   {failure_text(SolveResult::TooLarge), "too_large"},
                   {failure_text(SolveResult::Unexpected), "unexpected_error"},
                   {failure_text(SolveResult::NotAllRoots), "not_all_roots"}};
-    // By the text: each file has its own copy of a header's table.
     for (const auto& c : kCodes)
-        if (message && std::strcmp(message->en, c.text.en) == 0) return c.code;
+        if (std::strcmp(text, pick_text(c.text)) == 0) return c.code;
     return "no_solution";
 }
 
@@ -129,13 +128,14 @@ static void write_first_message(BatchOutput* output, const char* path, int statu
 {
     const ConsoleLog& log = attempt.log;
     const bool any = log.message_count > 0;
-    write_failure(output, file_source(path), status, failure_code(attempt.outcome.message),
-                  any ? log.messages[0].caption : "", any ? log.messages[0].text : "", notes);
+    const char* text = any ? log.messages[0].text : "";
+    write_failure(output, file_source(path), status, failure_code(text), any ? log.messages[0].caption : "", text,
+                  notes);
 }
 
 // What scripts get of the solution in w: the finder's values, or with the
 // rounding on, the rounded values the report shows.
-static ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vector<ReaderNote>& notes)
+ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vector<ReaderNote>& notes)
 {
     ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, notes};
     const bool rounded = w.rounding_enabled == 1;

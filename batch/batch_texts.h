@@ -14,6 +14,8 @@ enum class BatchText {
     BadLanguage,
     BadFormat,
     NoFiles,
+    BadInput,
+    JsonlNeedsScriptFormat,
     TryHelp,
     CannotCreateOutput,
     CannotWriteOutput,
@@ -43,6 +45,9 @@ constexpr TextPair kBatchTexts[] = {
      "  --round E-N   round the solution and the error, N = 4..8 (default: off)\n"
      "  --lang en|ja  language of the messages and of the report's closing note\n"
      "  --format F    report (default), csv or json\n"
+     "  --input jsonl equations as JSON Lines from the FILEs, or from standard\n"
+     "                input when FILE is - or none is given (below)\n"
+     "  --highest-first  JSON Lines arrays start with the highest power\n"
      "  -o FILE       write to FILE instead of standard output (-o - is standard\n"
      "                output); FILE is replaced only by a finished output, and\n"
      "                only when something was written about a file\n"
@@ -84,6 +89,18 @@ constexpr TextPair kBatchTexts[] = {
      "          {\"file\":\"x.txt\",\"status\":2,\"error\":\"file_missing\",\"caption\":\"Error\",\n"
      "           \"message\":\"...\"}\n"
      "\n"
+     "JSON Lines: one equation per line, {\"coefficients\": [c0, c1, ..., cn],\n"
+     "\"id\": ...}, c_k multiplying X^k (--highest-first: numpy.roots' order), each\n"
+     "a number or a pair [re, im], read at full precision; \"id\" (any JSON) is\n"
+     "echoed, else the line number is given as \"line\". Any degree with the\n"
+     "default key, simultaneous, and with auto (simultaneous first); the other\n"
+     "keys up to degree 29. Zero high coefficients are dropped, zero low ones give\n"
+     "exact zero roots. A bad line gives \"error\": bad_json, no_coefficients,\n"
+     "not_a_number, out_of_range, zero_polynomial, degree_zero, degree_too_high,\n"
+     "or the Solve command's code, and the stream goes on. Answers come in input\n"
+     "order, so GNU parallel spreads a stream over cores or machines (give ids):\n"
+     "  parallel --pipe -k -j 4 drovu-solve --input jsonl --format json <in >out\n"
+     "\n"
      "One drovu-solve solves one equation at a time. For many files, run one per\n"
      "core, each with its own output, and join the JSON Lines:\n"
      "  ls *.txt | xargs -n 100 -P \"$(nproc)\" \\\n"
@@ -104,6 +121,9 @@ constexpr TextPair kBatchTexts[] = {
      "  --round E-N   解と誤差を丸めます, N = 4..8 (既定: 丸めない)\n"
      "  --lang en|ja  メッセージと報告の末尾の注の言語\n"
      "  --format 形式 report (既定), csv または json\n"
+     "  --input jsonl 方程式を JSON Lines でファイルから, ファイルが - または\n"
+     "                指定なしのときは標準入力から読みます (下記)\n"
+     "  --highest-first  JSON Lines の配列は最高次の係数から始まります\n"
      "  -o ファイル   標準出力の代わりにファイルへ書きます (-o - は標準出力).\n"
      "                書き終えた出力だけで, どれかのファイルについて何か書けた\n"
      "                ときだけファイルを置き換えます\n"
@@ -143,6 +163,18 @@ constexpr TextPair kBatchTexts[] = {
      "          {\"file\":\"x.txt\",\"status\":2,\"error\":\"file_missing\",\"caption\":\"Error\",\n"
      "           \"message\":\"...\"}\n"
      "\n"
+     "JSON Lines: 1 行に一つの方程式 {\"coefficients\": [c0, c1, ..., cn], \"id\": ...}.\n"
+     "c_k は X^k の係数 (--highest-first では numpy.roots の順), 数または組\n"
+     "[re, im] で, 精度を落とさず読みます. \"id\" (任意の JSON) はそのまま返し,\n"
+     "ないときは行番号を \"line\" で返します. 既定の解法 simultaneous と auto\n"
+     "(simultaneous から試します) は何次でも, 他の解法は 29 次まで解きます.\n"
+     "最高次側のゼロの係数は除き, 低次側のゼロの係数は厳密なゼロ根になります.\n"
+     "不正な行は \"error\" (bad_json, no_coefficients, not_a_number, out_of_range,\n"
+     "zero_polynomial, degree_zero, degree_too_high, または「方程式の解」のコード)\n"
+     "を返し, 続く行を解きます. 答えは入力の順なので, GNU parallel で複数のコアや\n"
+     "マシンに分けられます (id を付けてください):\n"
+     "  parallel --pipe -k -j 4 drovu-solve --input jsonl --format json <in >out\n"
+     "\n"
      "drovu-solve は一度に一つの方程式を解きます. 多数のファイルは, コアごとに\n"
      "一つずつ, それぞれ別の出力で動かし, JSON Lines をつなげてください:\n"
      "  ls *.txt | xargs -n 100 -P \"$(nproc)\" \\\n"
@@ -161,6 +193,9 @@ constexpr TextPair kBatchTexts[] = {
     {"unknown language: %s (en or ja)", "不明な言語です: %s (en または ja)"},
     {"unknown format: %s (report, csv or json)", "不明な形式です: %s (report, csv または json)"},
     {"no data file given", "データファイルが指定されていません"},
+    {"unknown input: %s (files or jsonl)", "不明な入力です: %s (files または jsonl)"},
+    {"--input jsonl writes --format json or csv; the report is made from data files",
+     "--input jsonl では --format json または csv を使ってください. 報告はデータファイルから作ります"},
     {"Try 'drovu-solve --help'.", "'drovu-solve --help' をご覧ください."},
     {"Unable to create the output file %s.", "出力ファイル %s を作成できません."},
     {"Unable to write the output %s.", "出力 %s に書き込めません."},

@@ -14,6 +14,7 @@
 #include "batch/batch_run.h"
 #include "batch/batch_texts.h"
 #include "batch/file_system.h"
+#include "batch/jsonl_run.h"
 #include "batch/script_formats.h"
 #include "solver/fpu.h"
 #include "solver/workspace.h"
@@ -42,7 +43,8 @@ static int usage_error(OptionError error, const char* offending)
                   {OptionError::BadRounding, BatchText::BadRounding},
                   {OptionError::BadLanguage, BatchText::BadLanguage},
                   {OptionError::BadFormat, BatchText::BadFormat},
-                  {OptionError::NoFiles, BatchText::NoFiles}};
+                  {OptionError::NoFiles, BatchText::NoFiles},
+                  {OptionError::BadInput, BatchText::BadInput}};
     for (const auto& t : kTexts) {
         if (t.error != error) continue;
         std::fputs("drovu-solve: ", stderr);
@@ -97,11 +99,17 @@ int main(int argc, char** argv)
 
     if (output_is_input(options)) return kStatusUsage;
 #ifdef _WIN32
-    // Every format carries its own line ends; the runtime must not add a CR,
-    // nor take one away from data read from standard input.
+    // Every format carries its own line ends; the runtime must not add a CR.
     _setmode(_fileno(stdout), _O_BINARY);
+    // Data files and JSON Lines from a pipe arrive as sent: no CR LF
+    // translation, no end of input at a Ctrl+Z byte.
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
+    // The report is the window's Save Data, made from a data file's texts.
+    if (options.input == BatchInput::Jsonl && options.format == BatchFormat::Report) {
+        std::fprintf(stderr, "drovu-solve: %s\n", batch_text(BatchText::JsonlNeedsScriptFormat));
+        return kStatusUsage;
+    }
     // The rounding keeps 3 (E-4) to 7 (E-8) significant digits.
     const int digits = options.rounding_digit == kNoRounding ? kFullDigits : options.rounding_digit + 3;
     BatchOutput output;
@@ -110,9 +118,17 @@ int main(int argc, char** argv)
         return kStatusOutput;
     }
     int status = kStatusSolved;
+    // JSON Lines without a file come from standard input.
+    static char standard_input[] = "-";
+    static char* const kStandardInput[] = {standard_input};
+    const bool from_stdin = options.input == BatchInput::Jsonl && options.file_count == 0;
+    char* const* files = from_stdin ? kStandardInput : options.files;
+    const int file_count = from_stdin ? 1 : options.file_count;
     // Every file gets its turn; the first failure names the exit status.
-    for (int i = 0; i < options.file_count; ++i) {
-        const int file_status = solve_data_file(options.files[i], options, japanese, &output);
+    for (int i = 0; i < file_count; ++i) {
+        const int file_status = options.input == BatchInput::Jsonl
+                                    ? solve_jsonl_stream(files[i], options, japanese, &output)
+                                    : solve_data_file(files[i], options, japanese, &output);
         if (status == kStatusSolved) status = file_status;
     }
     if (!close_output(&output)) {

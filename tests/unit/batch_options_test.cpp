@@ -75,3 +75,29 @@ TEST(BatchOptions, NumbersReadBackAsTheirDoubles)
     }
     EXPECT_FALSE(format_number(INFINITY, kFullDigits, text, sizeof text) || format_number(NAN, 5, text, 32));
 }
+
+// JSON Lines need no file (standard input) and take the fifth key unless
+// told otherwise; data files keep the window's default.
+TEST(BatchOptions, JsonLinesInput)
+{
+    const struct { std::vector<std::string> args; int error; BatchKey key; bool highest_first; int files; } cases[] = {
+        {{"--input", "jsonl"}, 0, BatchKey::Simultaneous, false, 0},
+        {{"--input=jsonl", "--key", "param", "--highest-first", "a", "-"}, 0, BatchKey::Param, true, 2},
+        {{"--input", "files", "a"}, 0, BatchKey::Standard, false, 1},
+        {{"--input", "files"}, int(OptionError::NoFiles), BatchKey::Standard, false, 0},
+        {{"--input", "xml", "a"}, int(OptionError::BadInput), BatchKey::Standard, false, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = c.args;
+        std::vector<char*> argv = {const_cast<char*>("drovu-solve")};
+        for (auto& w : words) argv.push_back(&w[0]);
+        BatchOptions o;
+        const char* blamed = nullptr;
+        const int error = int(parse_options(int(argv.size()), argv.data(), &o, &blamed));
+        EXPECT_EQ(error, c.error) << c.args[0] << " " << c.args[1];
+        if (error) continue;
+        EXPECT_EQ(o.key, c.key) << c.args[1];
+        EXPECT_EQ(o.highest_first, c.highest_first) << c.args[1];
+        EXPECT_EQ(o.file_count, c.files) << c.args[1];
+    }
+}
