@@ -72,7 +72,7 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
     case Valued::Format:
         return parse_name(value, kFormatNames, 0, &options->format) ? OptionError::None : OptionError::BadFormat;
     case Valued::Output:
-        options->output = value;
+        options->output = std::strcmp(value, "-") == 0 ? nullptr : value;
         return OptionError::None;
     case Valued::Input:
         return parse_name(value, kInputNames, 0, &options->input) ? OptionError::None : OptionError::BadInput;
@@ -85,7 +85,7 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
 OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending)
 {
     *options = BatchOptions{BatchKey::Standard, kNoRounding, BatchLanguage::System, BatchFormat::Report,
-                            nullptr, false, false, argv + 1, 0, BatchInput::Files, false};
+                            nullptr, false, false, false, argv + 1, 0, BatchInput::Files, false};
     *offending = nullptr;
     bool options_ended = false, key_given = false;
     for (int i = 1; i < argc; ++i) {
@@ -112,12 +112,23 @@ OptionError parse_options(int argc, char** argv, BatchOptions* options, const ch
             options->highest_first = true;
             continue;
         }
+        if (std::strcmp(arg, "--quiet") == 0 || std::strcmp(arg, "-q") == 0) {
+            options->quiet = true;
+            continue;
+        }
+        std::size_t name_length = std::strlen(arg);
+        const char* value = nullptr;
         const char* equals = arg[1] == '-' ? std::strchr(arg, '=') : nullptr;
-        const std::size_t name_length = equals ? static_cast<std::size_t>(equals - arg) : std::strlen(arg);
+        if (equals) {
+            name_length = static_cast<std::size_t>(equals - arg);
+            value = equals + 1;
+        } else if (arg[1] == 'o' && arg[2] != '\0') {  // "-oFILE", as short options are written
+            name_length = 2;
+            value = arg + 2;
+        }
         const Valued option = valued_option(arg, name_length);
         *offending = arg;
         if (option == Valued::None) return OptionError::UnknownOption;
-        const char* value = equals ? equals + 1 : nullptr;
         if (!value) {
             if (i + 1 >= argc) return OptionError::MissingValue;
             value = argv[++i];

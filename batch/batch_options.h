@@ -25,7 +25,8 @@ struct BatchOptions {
     int rounding_digit;      // 0..4 for E-4..E-8, or kNoRounding
     BatchLanguage language;  // System: as the window program chooses
     BatchFormat format;
-    const char* output;      // -o FILE; null for standard output
+    const char* output;      // -o FILE; null for standard output (also for "-o -")
+    bool quiet;              // no notes of what the reader passed over
     bool help;
     bool version;
     char** files;            // the data files, in the order given

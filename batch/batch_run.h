@@ -2,6 +2,7 @@
 // fills the grid, Solve checks and solves, Save Data writes the report.
 #pragma once
 
+#include "batch/batch_messages.h"
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
 #include "batch/console_ui.h"
@@ -23,13 +24,13 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
 
 // Shared with the JSON Lines input, which solves values under the same keys.
 
-// A message box of the window program, as "path: labelcaption: text".
-void print_box(const char* path, const char* label, const char* caption, const char* text);
 // Each message of log as its box showed it; with key, "key KEY: " in front.
 void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log);
 // A fresh window program in the input view, with the options' settings and key.
 void start_program(const BatchOptions& options, BatchKey key, int japanese);
-// The stable code of a refusal by the Solve command, found by its message.
-const char* refusal_code(const char* text);
-// What scripts get of the solution in w, found under key.
-ScriptSolution script_solution(const Workspace& w, BatchKey key);
+// The stable code of a failure of the Solve command (a refusal, or the
+// solver's failure), found by its first message; "no_solution" for none.
+const char* failure_code(const char* text);
+// What scripts get of the solution in w, found under key, with the notes of
+// the reader.
+ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vector<ReaderNote>& notes = {});

@@ -62,11 +62,11 @@ void fail(BatchOutput* output, const LineName& name, int status, const char* cod
     write_failure(output, name.source, status, code, caption, text, {});
 }
 
-void fail_with_log(BatchOutput* output, const LineName& name, int status, const char* code, const ConsoleLog& log)
+void fail_with_log(BatchOutput* output, const LineName& name, int status, const ConsoleLog& log)
 {
     const bool any = log.message_count > 0;
-    write_failure(output, name.source, status, code, any ? log.messages[0].caption : "",
-                  any ? log.messages[0].text : "", {});
+    const char* text = any ? log.messages[0].text : "";
+    write_failure(output, name.source, status, failure_code(text), any ? log.messages[0].caption : "", text, {});
 }
 
 // With --round, what the report would show: the decimal clean-up, then the
@@ -155,7 +155,7 @@ int solve_equation_line(const JsonlEquation& e, const LineName& name, const Batc
             return kStatusSolved;
         }
         if (!automatic || n >= kRows) {
-            fail_with_log(output, name, kStatusNoSolution, "no_solution", log);
+            fail_with_log(output, name, kStatusNoSolution, log);
             return kStatusNoSolution;
         }
     } else if (n >= kRows) {
@@ -187,8 +187,7 @@ int solve_equation_line(const JsonlEquation& e, const LineName& name, const Batc
         }
         if (outcome == Outcome::Refused) {
             // The checks come before the key matters: another key cannot help.
-            const char* text = log.message_count > 0 ? log.messages[0].text : "";
-            fail_with_log(output, name, kStatusRefused, refusal_code(text), log);
+            fail_with_log(output, name, kStatusRefused, log);
             return kStatusRefused;
         }
     }
@@ -196,7 +195,7 @@ int solve_equation_line(const JsonlEquation& e, const LineName& name, const Batc
         write_solution(output, name.source, ws, fallback);
         return kStatusSolved;
     }
-    fail_with_log(output, name, kStatusNoSolution, "no_solution", first_log);
+    fail_with_log(output, name, kStatusNoSolution, first_log);
     return kStatusNoSolution;
 }
 

@@ -13,6 +13,7 @@
 #include "batch/batch_output.h"
 #include "batch/batch_run.h"
 #include "batch/batch_texts.h"
+#include "batch/file_system.h"
 #include "batch/jsonl_run.h"
 #include "batch/script_formats.h"
 #include "solver/fpu.h"
@@ -57,8 +58,23 @@ static int usage_error(OptionError error, const char* offending)
 static void print_output_error(BatchText text, const char* path)
 {
     std::fputs("drovu-solve: ", stderr);
-    std::fprintf(stderr, batch_text(text), path ? path : "-");
+    std::fprintf(stderr, batch_text(text), path ? shown_name(path) : "-");
     std::fputc('\n', stderr);
+}
+
+// -o naming a data file would replace the coefficients with their own
+// solution: refused before anything is read or written.
+static bool output_is_input(const BatchOptions& options)
+{
+    if (!options.output) return false;
+    for (int i = 0; i < options.file_count; ++i) {
+        if (same_file(options.output, options.files[i])) {
+            print_output_error(BatchText::OutputIsInput, options.output);
+            std::fprintf(stderr, "%s\n", batch_text(BatchText::TryHelp));
+            return true;
+        }
+    }
+    return false;
 }
 
 int main(int argc, char** argv)
@@ -66,6 +82,7 @@ int main(int argc, char** argv)
     init_extended_precision();
     BatchOptions options;
     const char* offending = nullptr;
+    argv = program_arguments(argc, argv);
     const OptionError error = parse_options(argc, argv, &options, &offending);
     int japanese = system_language_japanese();
     if (options.language != BatchLanguage::System) japanese = options.language == BatchLanguage::Japanese;
@@ -80,11 +97,12 @@ int main(int argc, char** argv)
         return kStatusSolved;
     }
 
+    if (output_is_input(options)) return kStatusUsage;
 #ifdef _WIN32
     // Every format carries its own line ends; the runtime must not add a CR.
     _setmode(_fileno(stdout), _O_BINARY);
-    // JSON Lines from a pipe arrive as sent: no CR LF translation, no end
-    // of input at a Ctrl+Z byte.
+    // Data files and JSON Lines from a pipe arrive as sent: no CR LF
+    // translation, no end of input at a Ctrl+Z byte.
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     // The report is the window's Save Data, made from a data file's texts.

@@ -26,7 +26,7 @@ static std::string meaning(std::vector<std::string> words)
     for (int n : {o.rounding_digit, int(o.language), int(o.format)}) m += " " + std::to_string(n);
     m += std::string(" ") + (o.output ? o.output : "-");
     for (int i = 0; i < o.file_count; ++i) m += std::string(" ") + o.files[i];
-    return m + (o.help ? " help" : "") + (o.version ? " version" : "");
+    return m + (o.help ? " help" : "") + (o.version ? " version" : "") + (o.quiet ? " quiet" : "");
 }
 
 TEST(BatchOptions, WhatEachCommandLineMeans)
@@ -42,6 +42,9 @@ TEST(BatchOptions, WhatEachCommandLineMeans)
         // option's value never is, even when it names one.
         {{"--", "--key", "-o", "-"}, "standard -1 0 0 - --key -o -"},
         {{"-o", "a.txt", "b.txt"}, "standard -1 0 0 a.txt b.txt"},
+        // "-o -" is standard output; "-oFILE" is "-o FILE"; -q is --quiet.
+        {{"-oa.txt", "-o", "-", "-q", "b.txt"}, "standard -1 0 0 - b.txt quiet"},
+        {{"-o-x", "--quiet", "b"}, "standard -1 0 0 -x b quiet"}, {{"-ox", "b"}, "standard -1 0 0 x b"},
         {{"--help"}, "standard -1 0 0 - help"}, {{"-h"}, "standard -1 0 0 - help"},
         {{"--version"}, "standard -1 0 0 - version"}, {{"--key", "auto"}, "error 7 "},
         {{"--keys", "auto", "x"}, "error 1 --keys"}, {{"x", "--key"}, "error 2 --key"},
