@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "batch/script_formats.h"
 #include "files/report_format.h"
 #include "files/report_writer.h"
 #include "platform/ui.h"
@@ -39,28 +38,30 @@ static bool write_report(BatchOutput* output, const char* name, const Workspace&
     return true;
 }
 
-bool write_solution(BatchOutput* output, const char* name, const char* key, const Workspace& w)
+bool write_solution(BatchOutput* output, const ScriptSource& source, const Workspace& report,
+                    const ScriptSolution& solution)
 {
     switch (output->format) {
     case BatchFormat::Report:
-        if (!write_report(output, name, w)) return false;
+        if (!write_report(output, source.file, report)) return false;
         break;
     case BatchFormat::Csv:
-        if (output->records == 0) write_csv_header(output->stream);
-        write_csv_rows(output->stream, name, key, w, output->digits);
+        if (output->records == 0) write_csv_header(output->stream, !solution.radius.empty());
+        write_csv_rows(output->stream, source, solution, output->digits);
         break;
     case BatchFormat::Json:
-        write_json_solution(output->stream, name, key, w, output->digits);
+        write_json_solution(output->stream, source, solution, output->digits);
         break;
     }
     ++output->records;
     return true;
 }
 
-void write_failure(BatchOutput* output, const char* name, int status, const char* caption, const char* text)
+void write_failure(BatchOutput* output, const ScriptSource& source, int status, const char* error,
+                   const char* caption, const char* text, const std::vector<ReaderNote>& notes)
 {
     if (output->format != BatchFormat::Json) return;
-    write_json_failure(output->stream, name, status, caption, text);
+    write_json_failure(output->stream, source, status, error, caption, text, notes);
     ++output->records;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "batch/batch_options.h"
+#include "batch/script_formats.h"
 #include "solver/workspace.h"
 
 constexpr int kOutputPathSize = 1024;
@@ -26,16 +27,19 @@ struct BatchOutput {
 // file cannot be created; nothing is left behind then.
 bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output);
 
-// Writes the solution in w, found under key, for the data file name: its
-// report (the bytes of Save Data, headed by the name when the output is
-// headed, and separated from the previous one by an empty line), its CSV
-// rows (the header line first), or its JSON line. False when the report
-// cannot be composed, which a solved equation never gives.
-bool write_solution(BatchOutput* output, const char* name, const char* key, const Workspace& w);
+// Writes one solved equation: its report (the bytes of Save Data for the
+// workspace report, headed by the source's name when the output is headed,
+// and separated from the previous one by an empty line), its CSV rows (the
+// header line first), or its JSON line, these two from solution. False when
+// the report cannot be composed, which a solved equation never gives.
+bool write_solution(BatchOutput* output, const ScriptSource& source, const Workspace& report,
+                    const ScriptSolution& solution);
 
-// A file that was not solved, with the first message it gave. Only JSON
-// has a place for it; the other formats leave it to standard error.
-void write_failure(BatchOutput* output, const char* name, int status, const char* caption, const char* text);
+// An equation that was not solved, with the first message it gave and the
+// stable code of its failure. Only JSON has a place for it; the other
+// formats leave it to standard error.
+void write_failure(BatchOutput* output, const ScriptSource& source, int status, const char* error,
+                   const char* caption, const char* text, const std::vector<ReaderNote>& notes);
 
 // Finishes the output. A file output replaces path only when something was
 // written about at least one file and every write succeeded; otherwise the

@@ -6,6 +6,7 @@
 
 #include "batch/batch_texts.h"
 #include "batch/console_ui.h"
+#include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
 #include "files/data_parser.h"
@@ -15,12 +16,10 @@
 static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
               "auto tries every method of the settings dialog, then simultaneous iteration");
 
-enum class Outcome { Solved, Inaccurate, Refused, Failed };
-
 // One key tried, with what the Solve command said under it.
 struct Attempt {
     BatchKey key;
-    Outcome outcome;
+    SolveStatus status;
     ConsoleLog log;
 };
 
@@ -65,7 +64,7 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     ws.display_mode = kModeInput;
 }
 
-static Outcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+static SolveStatus solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
                                BatchKey key, int japanese)
 {
     start_program(options, key, japanese);
@@ -75,9 +74,30 @@ static Outcome solve_under_key(const CoefficientText* records, int count, const 
         ui_set_text(ws.field_re[m], records[m].re);
         ui_set_text(ws.field_im[m], records[m].im);
     }
-    run_solution(ws.main_window);
-    if (ws.display_mode == kModeRoots) return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
-    return console_log().solving_started ? Outcome::Failed : Outcome::Refused;
+    return run_solution(ws.main_window).status;
+}
+
+// The stable code of a refusal in JSON: the Solve command's message, by its
+// text in the language chosen.
+static const char* refusal_code(const char* text)
+{
+    static const struct {
+        EntryText text;
+        const char* code;
+    } kCodes[] = {{EntryText::IncorrectCoefficients, "incorrect_coefficients"},
+                  {EntryText::NoSolution, "no_coefficients"},
+                  {EntryText::ConstantTermZero, "constant_term_zero"},
+                  {EntryText::OutOfRange, "out_of_range"},
+                  {EntryText::AllZero, "all_zero"},
+                  {EntryText::HighestDegreeZero, "highest_degree_zero"}};
+    for (const auto& c : kCodes)
+        if (std::strcmp(text, pick_text(entry_text(c.text))) == 0) return c.code;
+    return "refused";
+}
+
+static ScriptSource file_source(const char* path)
+{
+    return {path, nullptr, 0};
 }
 
 // Reads the file's records as Read Data does; 0 after telling why not.
@@ -95,7 +115,8 @@ static int read_records(const char* path, CoefficientText records[kRows], BatchO
         const char* caption = pick_text(kCaptionError);
         const char* text = pick_text(file_text(opened ? FileText::NoData : FileText::FileMissing));
         print_box(path, "", caption, text);
-        write_failure(output, path, kStatusNoData, caption, text);
+        write_failure(output, file_source(path), kStatusNoData, opened ? "no_data" : "file_missing", caption,
+                      text, {});
     }
     return accepted;
 }
@@ -121,7 +142,24 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
 static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log)
 {
     const bool any = log.message_count > 0;
-    write_failure(output, path, status, any ? log.messages[0].caption : "", any ? log.messages[0].text : "");
+    const char* text = any ? log.messages[0].text : "";
+    const char* error = status == kStatusRefused ? refusal_code(text) : "no_solution";
+    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, {});
+}
+
+// What scripts get of the solution in w: the finder's values, or with the
+// rounding on, the rounded values the report shows.
+static ScriptSolution script_solution(const Workspace& w, BatchKey key)
+{
+    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, {}};
+    const bool rounded = w.rounding_enabled == 1;
+    for (int k = 0; k < w.degree; ++k) {
+        s.root_re.push_back(rounded ? w.root_re[k] : w.found_root_re[k]);
+        s.root_im.push_back(rounded ? w.root_im[k] : w.found_root_im[k]);
+        s.error_re.push_back(rounded ? w.error_re[k] : w.found_error_re[k]);
+        s.error_im.push_back(rounded ? w.error_im[k] : w.found_error_im[k]);
+    }
+    return s;
 }
 
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
@@ -137,17 +175,18 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
         a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
-        a.outcome = solve_under_key(records, count, options, a.key, japanese);
+        a.status = solve_under_key(records, count, options, a.key, japanese);
         a.log = console_log();
         // The checks come before the key matters: another key cannot help.
-        if (a.outcome == Outcome::Refused) {
+        if (a.status == SolveStatus::Refused) {
             print_messages(path, nullptr, a.log);
             write_first_message(output, path, kStatusRefused, a.log);
             return kStatusRefused;
         }
-        if (a.outcome == Outcome::Solved || (a.outcome == Outcome::Inaccurate && !automatic)) {
+        const bool inaccurate = a.status == SolveStatus::SolvedLargeErrors;
+        if (a.status == SolveStatus::Solved || (inaccurate && !automatic)) {
             chosen = tried;
-        } else if (a.outcome == Outcome::Inaccurate && fallback < 0) {
+        } else if (inaccurate && fallback < 0) {
             fallback = tried;
             fallback_solution = ws;
         }
@@ -157,7 +196,8 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     if (chosen < 0) chosen = fallback;
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
-    if (chosen < 0 || !write_solution(output, path, key_name(attempts[chosen].key), used)) {
+    if (chosen < 0 ||
+        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key))) {
         write_first_message(output, path, kStatusNoSolution, attempts[0].log);
         return kStatusNoSolution;
     }

@@ -6,14 +6,12 @@
 #include "batch/batch_output.h"
 
 // The exit statuses of drovu-solve, one per kind of failure.
-enum BatchStatus : int {
-    kStatusSolved = 0,
-    kStatusUsage = 1,
-    kStatusNoData = 2,       // the file cannot be read or holds no data line
-    kStatusRefused = 3,      // the Solve command refused the coefficients
-    kStatusNoSolution = 4,   // the solver failed under every key tried
-    kStatusOutput = 5,       // the reports could not be written
-};
+constexpr int kStatusSolved = 0;
+constexpr int kStatusUsage = 1;
+constexpr int kStatusNoData = 2;      // the file cannot be read or holds no data line
+constexpr int kStatusRefused = 3;     // the Solve command refused the coefficients
+constexpr int kStatusNoSolution = 4;  // the solver failed under every key tried
+constexpr int kStatusOutput = 5;      // the reports could not be written
 
 // Solves the data file at path with the options' key and rounding, in the
 // language japanese (0 or 1) selects, writes its report to output and its

@@ -75,11 +75,7 @@ int ui_message_box(UiHandle, const char* text, const char* caption, unsigned)
     return kIdOk;
 }
 
-void ui_set_cursor(int cursor_id)
-{
-    if (cursor_id == kCursorWait) record.solving_started = true;
-}
-
+void ui_set_cursor(int) {}
 void ui_select_all(UiHandle) {}
 void ui_repaint(UiHandle, int, int, int, int) {}
 void ui_shift_fields(int) {}

@@ -16,9 +16,6 @@ struct ConsoleMessage {
 struct ConsoleLog {
     int message_count;  // the first kConsoleMessages are kept
     ConsoleMessage messages[kConsoleMessages];
-    // The hourglass went up: every check of the coefficients had passed and
-    // the solver ran, so a missing solution is the solver's failure.
-    bool solving_started;
 };
 
 // Empties the 60 fields and the log, and hands the fields and a main window

@@ -62,31 +62,74 @@ static void put_number(std::FILE* out, double x, int digits, const char* absent)
     std::fputs(format_number(x, digits, text, sizeof text) ? text : absent, out);
 }
 
-void write_csv_header(std::FILE* out)
+// The code of a reader's note in JSON: stable words for scripts.
+static const char* note_code_name(NoteCode code)
 {
-    std::fputs("file,root,re,im,error_re,error_im,key\r\n", out);
+    static const char* const kNames[] = {"not_numbers",       "joined_lines",     "long_field", "empty_field",
+                                         "no_imaginary_part", "after_last_row",   "lf_line_ends"};
+    static_assert(sizeof kNames / sizeof kNames[0] == static_cast<int>(NoteCode::Count), "one name per code");
+    return kNames[static_cast<int>(code)];
 }
 
-void write_csv_rows(std::FILE* out, const char* name, const char* key, const Workspace& w, int digits)
+// The source's name as text: the data file's name in UTF-8, or the id's
+// JSON text, or the line's number.
+static void put_source_text(std::FILE* out, const ScriptSource& source, bool json)
 {
-    const double* const values[] = {w.root_re, w.root_im, w.error_re, w.error_im};
-    const char* utf8_name = to_utf8(name, Charset::System);
-    for (int k = 0; k < w.degree; ++k) {
-        put_csv_field(out, utf8_name);
-        std::fprintf(out, ",%d", k + 1);
-        for (const double* v : values) {
-            std::fputc(',', out);
-            put_number(out, v[k], digits, "");
-        }
-        std::fprintf(out, ",%s\r\n", key);
+    if (source.file) {
+        const char* utf8 = to_utf8(source.file, Charset::System);
+        if (json)
+            put_json_string(out, utf8);
+        else
+            put_csv_field(out, utf8);
+    } else if (source.id_json) {
+        if (json)
+            std::fputs(source.id_json, out);
+        else
+            put_csv_field(out, source.id_json);
+    } else {
+        std::fprintf(out, "%lld", source.line);
     }
 }
 
-// "[[re, im], ...]" for the first n entries.
-static void put_pairs(std::FILE* out, const double* re, const double* im, int n, int digits)
+// The first member of a JSON line: "file", "id" or "line".
+static void put_json_source(std::FILE* out, const ScriptSource& source)
+{
+    std::fputs(source.file ? "{\"file\":" : source.id_json ? "{\"id\":" : "{\"line\":", out);
+    put_source_text(out, source, true);
+}
+
+void write_csv_header(std::FILE* out, bool with_radius)
+{
+    std::fputs("file,root,re,im,error_re,error_im,key,large_error", out);
+    std::fputs(with_radius ? ",radius,cluster,cluster_size\r\n" : "\r\n", out);
+}
+
+void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits)
+{
+    const std::vector<double>* const values[] = {&s.root_re, &s.root_im, &s.error_re, &s.error_im};
+    const bool with_radius = !s.radius.empty();
+    for (std::size_t k = 0; k < s.root_re.size(); ++k) {
+        put_source_text(out, source, false);
+        std::fprintf(out, ",%zu", k + 1);
+        for (const std::vector<double>* v : values) {
+            std::fputc(',', out);
+            put_number(out, (*v)[k], digits, "");
+        }
+        std::fprintf(out, ",%s,%d", s.key, s.large_error ? 1 : 0);
+        if (with_radius) {
+            std::fputc(',', out);
+            put_number(out, s.radius[k], kFullDigits, "");
+            std::fprintf(out, ",%d,%d", s.cluster[k], s.cluster_size[k]);
+        }
+        std::fputs("\r\n", out);
+    }
+}
+
+// "[[re, im], ...]".
+static void put_pairs(std::FILE* out, const std::vector<double>& re, const std::vector<double>& im, int digits)
 {
     std::fputc('[', out);
-    for (int k = 0; k < n; ++k) {
+    for (std::size_t k = 0; k < re.size(); ++k) {
         std::fputs(k > 0 ? ",[" : "[", out);
         put_number(out, re[k], digits, "null");
         std::fputc(',', out);
@@ -96,24 +139,50 @@ static void put_pairs(std::FILE* out, const double* re, const double* im, int n,
     std::fputc(']', out);
 }
 
-void write_json_solution(std::FILE* out, const char* name, const char* key, const Workspace& w, int digits)
+template <typename Value, typename Put>
+static void put_array(std::FILE* out, const char* member, const std::vector<Value>& values, Put put)
 {
-    std::fputs("{\"file\":", out);
-    put_json_string(out, to_utf8(name, Charset::System));
-    std::fprintf(out, ",\"status\":0,\"key\":\"%s\",\"degree\":%d,\"roots\":", key, w.degree);
-    put_pairs(out, w.root_re, w.root_im, w.degree, digits);
-    std::fputs(",\"errors\":", out);
-    put_pairs(out, w.error_re, w.error_im, w.degree, digits);
-    std::fprintf(out, ",\"large_error\":%s}\n", w.roots_accurate ? "false" : "true");
+    std::fprintf(out, ",\"%s\":[", member);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) std::fputc(',', out);
+        put(values[k]);
+    }
+    std::fputc(']', out);
 }
 
-void write_json_failure(std::FILE* out, const char* name, int status, const char* caption, const char* text)
+static void put_notes(std::FILE* out, const std::vector<ReaderNote>& notes)
 {
-    std::fputs("{\"file\":", out);
-    put_json_string(out, to_utf8(name, Charset::System));
-    std::fprintf(out, ",\"status\":%d,\"caption\":", status);
+    if (notes.empty()) return;
+    put_array(out, "notes", notes, [out](const ReaderNote& n) {
+        std::fprintf(out, "{\"line\":%lld,\"code\":\"%s\"}", n.line, note_code_name(n.code));
+    });
+}
+
+void write_json_solution(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits)
+{
+    put_json_source(out, source);
+    std::fprintf(out, ",\"status\":0,\"key\":\"%s\",\"degree\":%zu,\"roots\":", s.key, s.root_re.size());
+    put_pairs(out, s.root_re, s.root_im, digits);
+    std::fputs(",\"errors\":", out);
+    put_pairs(out, s.error_re, s.error_im, digits);
+    std::fprintf(out, ",\"large_error\":%s", s.large_error ? "true" : "false");
+    if (!s.radius.empty()) {
+        put_array(out, "radii", s.radius, [out](double r) { put_number(out, r, kFullDigits, "null"); });
+        put_array(out, "clusters", s.cluster, [out](int c) { std::fprintf(out, "%d", c); });
+        put_array(out, "cluster_sizes", s.cluster_size, [out](int c) { std::fprintf(out, "%d", c); });
+    }
+    put_notes(out, s.notes);
+    std::fputs("}\n", out);
+}
+
+void write_json_failure(std::FILE* out, const ScriptSource& source, int status, const char* error,
+                        const char* caption, const char* text, const std::vector<ReaderNote>& notes)
+{
+    put_json_source(out, source);
+    std::fprintf(out, ",\"status\":%d,\"error\":\"%s\",\"caption\":", status, error);
     put_json_string(out, to_utf8(caption, Charset::ShiftJis));
     std::fputs(",\"message\":", out);
     put_json_string(out, to_utf8(text, Charset::ShiftJis));
+    put_notes(out, notes);
     std::fputs("}\n", out);
 }

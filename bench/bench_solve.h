@@ -1,32 +1,32 @@
-// One solve as the Solve command runs it after its checks: scaling, the
-// solve under one key, the error figures. Shared by the benchmark loop and
-// the numeric check.
+// One solve as the Solve command runs it after its checks -- the solve
+// pipeline under one key. Shared by the benchmark loop and the numeric check.
 #pragma once
 
 #include "bench/polynomials.h"
 #include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
-// Keys: 0 Standard, 1 Parameter change, 2 Deflation, 3 both, 4 simultaneous
-// iteration. Returns the scaling's SCALE_ALL_ZERO, or solve_equation's
-// result (0 solved, 1 failed).
-constexpr int kBenchKeys = 5;
-inline int bench_solve(const BenchPolynomial& p, int key)
+inline SolveResult bench_solve(const BenchPolynomial& p, SolveKey key)
 {
-    ws.param_change = key & 1;
-    ws.deflation_mode = (key >> 1) & 1;
-    ws.simultaneous_iteration = key == 4;
+    set_workspace_key(key);
     ws.degree = p.degree;
     for (int k = 0; k <= p.degree; ++k) {
         ws.coef_re[k] = p.re[k];
         ws.coef_im[k] = p.im[k];
     }
-    if (scale_coefficients() != SCALE_OK) return SCALE_ALL_ZERO;
-    for (int k = 0; k <= ws.degree; ++k) {
-        ws.root_re[k] = ws.coef_re[k];
-        ws.root_im[k] = ws.coef_im[k];
+    return solve_pipeline(nullptr);
+}
+
+// A result as the benchmark's tables print it: 0 solved (roots and error
+// figures in ws), 1 failed, or the scaling's SCALE_ALL_ZERO (2) for an
+// equation the checks of the scaled equation refuse.
+inline int result_number(SolveResult result)
+{
+    switch (result) {
+    case SolveResult::Solved: return 0;
+    case SolveResult::AllZero:
+    case SolveResult::ConstantTermZero:
+    case SolveResult::HighestDegreeZero: return SCALE_ALL_ZERO;
+    default: return 1;
     }
-    int result = solve_equation(nullptr, ws.degree);
-    if (result == 0) compute_residuals();
-    return result;
 }

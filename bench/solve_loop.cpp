@@ -13,14 +13,9 @@
 #include <cstring>
 
 #include "bench/bench_solve.h"
-#include "platform/ui.h"
 #include "solver/fpu.h"
 
-// Failures are part of the work measured; nobody is told.
-int ui_message_box(UiHandle, const char*, const char*, unsigned) { return kIdOk; }
-void ui_set_cursor(int) {}
-
-static double fastest_microseconds(const BenchPolynomial& p, int key)
+static double fastest_microseconds(const BenchPolynomial& p, SolveKey key)
 {
     using clock = std::chrono::steady_clock;
     double batches[5];
@@ -51,19 +46,21 @@ int main(int argc, char** argv)
     }
     if (argc == 2) {
         for (int i = 0; i < count; ++i)
-            for (int key = 0; key < kBenchKeys; ++key) {
+            for (int k = 0; k < kSolveKeys; ++k) {
+                const SolveKey key = static_cast<SolveKey>(k);
                 const double us = fastest_microseconds(polys[i], key);
-                std::printf("%s %s %d %d %.3f %d\n", polys[i].id, polys[i].family, polys[i].degree, key, us,
-                            bench_solve(polys[i], key));
+                std::printf("%s %s %d %d %.3f %d\n", polys[i].id, polys[i].family, polys[i].degree, k, us,
+                            result_number(bench_solve(polys[i], key)));
             }
         return 0;
     }
-    const int rounds = std::atoi(argv[2]), key = std::atoi(argv[3]);
+    const int rounds = std::atoi(argv[2]);
+    const SolveKey key = static_cast<SolveKey>(std::atoi(argv[3]) % kSolveKeys);
     const char* prefix = argc > 4 ? argv[4] : "";
     int solved = 0;
     for (int round = 0; round < rounds; ++round)
         for (int i = 0; i < count; ++i)
-            if (std::strncmp(polys[i].id, prefix, std::strlen(prefix)) == 0) solved += bench_solve(polys[i], key) == 0;
+            if (std::strncmp(polys[i].id, prefix, std::strlen(prefix)) == 0) solved += bench_solve(polys[i], key) == SolveResult::Solved;
     std::printf("%d solves succeeded\n", solved);
     return 0;
 }

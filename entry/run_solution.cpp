@@ -21,11 +21,33 @@ bool row_is_filled(const char* re_text, const char* im_text)
     return filled(re_text) && filled(im_text);
 }
 
-static void refuse(UiHandle main_window, EntryText text)
+static SolveOutcome refusal(EntryText text)
 {
-    const bool warning = text == EntryText::ConstantTermZero;
-    show_message(main_window, entry_text(text), warning ? kCaptionWarning : kCaptionError,
-                 kMbOk | (warning ? kMbIconExclamation : kMbIconError));
+    return {SolveStatus::Refused, &entry_text(text)};
+}
+
+// Every message of the command, the last thing it does: a failure of the
+// solver first gives the arrow back, since the hourglass is still up.
+static void show_outcome(UiHandle main_window, const SolveOutcome& outcome)
+{
+    const TextPair* text = outcome.message;
+    switch (outcome.status) {
+    case SolveStatus::Solved:
+        return;
+    case SolveStatus::SolvedLargeErrors:
+        show_message(main_window, *text, kCaptionInformation, kMbOk | kMbIconExclamation);
+        return;
+    case SolveStatus::NoSolution:
+        ui_set_cursor(kCursorArrow);
+        show_message(main_window, *text, kCaptionError, kMbOk | kMbIconError);
+        return;
+    case SolveStatus::Refused:
+        if (text == &entry_text(EntryText::ConstantTermZero))
+            show_message(main_window, *text, kCaptionWarning, kMbOk | kMbIconExclamation);
+        else
+            show_message(main_window, *text, kCaptionError, kMbOk | kMbIconError);
+        return;
+    }
 }
 
 static void reset_equation()
@@ -94,32 +116,40 @@ static bool constant_term_is_zero(int n)
     return ws.coef_re[n] == 0 && ws.coef_im[n] == 0;
 }
 
-// From the solver order onwards: the remaining checks, the solve and the
-// display. Returns when the command is over, whichever way it ended.
-static void check_and_solve(UiHandle main_window, int n)
+static void show_hourglass()
 {
-    if (constant_term_is_zero(n)) return refuse(main_window, EntryText::ConstantTermZero);
-    if (!values_in_range(n)) return refuse(main_window, EntryText::OutOfRange);
-    if (scale_coefficients() == SCALE_ALL_ZERO) return refuse(main_window, EntryText::AllZero);
-    const int degree = ws.degree;
-    if (constant_term_is_zero(degree)) return refuse(main_window, EntryText::ConstantTermZero);
-    if (ws.coef_re[0] == 0 && ws.coef_im[0] == 0) return refuse(main_window, EntryText::HighestDegreeZero);
-    for (int k = 0; k <= degree; ++k) {
-        ws.root_re[k] = ws.coef_re[k];
-        ws.root_im[k] = ws.coef_im[k];
-    }
     ui_set_cursor(kCursorWait);
-    if (solve_equation(main_window, degree) != 0) return;  // the solver has told the user
-    show_solution(main_window);
 }
 
-void run_solution(UiHandle main_window)
+// From the solver order onwards: the remaining checks, the solve and the
+// display of the roots.
+static SolveOutcome check_and_solve(UiHandle main_window, int n)
+{
+    if (constant_term_is_zero(n)) return refusal(EntryText::ConstantTermZero);
+    if (!values_in_range(n)) return refusal(EntryText::OutOfRange);
+    switch (const SolveResult result = solve_pipeline(show_hourglass)) {
+    case SolveResult::Solved:
+        show_solution(main_window);
+        if (ws.roots_accurate) return {SolveStatus::Solved, nullptr};
+        return {SolveStatus::SolvedLargeErrors, &entry_text(EntryText::LargeErrors)};
+    case SolveResult::AllZero:
+        return refusal(EntryText::AllZero);
+    case SolveResult::ConstantTermZero:
+        return refusal(EntryText::ConstantTermZero);
+    case SolveResult::HighestDegreeZero:
+        return refusal(EntryText::HighestDegreeZero);
+    default:
+        return {SolveStatus::NoSolution, &failure_text(result)};
+    }
+}
+
+static SolveOutcome read_and_solve(UiHandle main_window)
 {
     reset_equation();
     const int n = read_rows() - 1;
     ws.degree = n;
-    if (!texts_are_numbers(n)) return refuse(main_window, EntryText::IncorrectCoefficients);
-    if (n < 1) return refuse(main_window, EntryText::NoSolution);
+    if (!texts_are_numbers(n)) return refusal(EntryText::IncorrectCoefficients);
+    if (n < 1) return refusal(EntryText::NoSolution);
 
     for (int k = 0; k <= n; ++k) {
         ws.coef_re[k] = ws.saved_coef_re[n - k];
@@ -134,11 +164,19 @@ void run_solution(UiHandle main_window)
             ws.typed_coef_im[k] = decimal_to_extended(ws.coef_text_im[n - k]);
         }
     }
-    check_and_solve(main_window, n);
+    const SolveOutcome outcome = check_and_solve(main_window, n);
     // However the command ended, coef_re/coef_im get back what the saved
     // arrays hold (the unscaled coefficients once scaling has run).
     for (int k = 0; k <= n; ++k) {
         ws.coef_re[k] = ws.saved_coef_re[k];
         ws.coef_im[k] = ws.saved_coef_im[k];
     }
+    return outcome;
+}
+
+SolveOutcome run_solution(UiHandle main_window)
+{
+    const SolveOutcome outcome = read_and_solve(main_window);
+    show_outcome(main_window, outcome);
+    return outcome;
 }

@@ -1,13 +1,11 @@
-// Showing a solution: error figures, clean-up, rounding, texts, the grid.
+// Showing a solution: clean-up, rounding, texts, the grid.
 #include "entry/solution_display.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "entry/entry_texts.h"
 #include "entry/result_format.h"
-#include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
 // Values below 1e-300 (0 included) have no decimal form worth cleaning.
@@ -44,10 +42,13 @@ static void format_parts(const double* re, const double* im, int n, char (*text_
 void show_solution(UiHandle main_window)
 {
     const int n = ws.degree;
-    compute_residuals();
     for (int k = 0; k < n; ++k) {
         ws.root_re[k] = ws.coef_re[k];
         ws.root_im[k] = ws.coef_im[k];
+        ws.found_root_re[k] = ws.coef_re[k];
+        ws.found_root_im[k] = ws.coef_im[k];
+        ws.found_error_re[k] = ws.error_re[k];
+        ws.found_error_im[k] = ws.error_im[k];
     }
     snap_parts(ws.root_re, ws.root_im, n);
     snap_parts(ws.error_re, ws.error_im, n);
@@ -74,7 +75,4 @@ void show_solution(UiHandle main_window)
     ui_repaint(main_window, 0, 21, -1, -1);
 
     format_parts(ws.error_re, ws.error_im, n, ws.error_text_re, ws.error_text_im);
-    if (ws.roots_accurate == 0)
-        show_message(main_window, entry_text(EntryText::LargeErrors), kCaptionInformation,
-                     kMbOk | kMbIconExclamation);
 }

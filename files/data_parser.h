@@ -33,6 +33,24 @@ struct CoefficientText {
     char im[kFieldTextSize];
 };
 
+// What the reader passed over or where it stopped, for drovu-solve to tell;
+// the window says nothing of it. Line numbers count from 1.
+enum class NoteCode {
+    NotNumbers,       // a line of two fields that are not both numbers
+    JoinedLines,      // a single field: read together with the next line
+    LongField,        // a field over 255 bytes ended the reading
+    EmptyField,       // a line starting with TAB or comma ended the reading
+    NoImaginaryPart,  // a separator and nothing after it ended the reading
+    AfterLastRow,     // data after the 30th record, not read
+    LfLineEnds,       // the file's lines end with LF alone: no record
+    Count
+};
+
+struct ReaderNote {
+    long long line;
+    NoteCode code;
+};
+
 // Reads records from the start of source until 30 are accepted, the data
 // ends, or a line ends the reading (an empty or overlong field). Line m of
 // the accepted ones goes to records[m]; lines that do not hold two numbers

@@ -10,7 +10,8 @@
 #include "files/report_format.h"
 #include "solver/workspace.h"
 
-// The Save Data button of the toolbar, redrawn once the dialog is gone.
+// The strip's rectangle redrawn once the dialog is gone: that of the
+// Solution button (x 112..143) with the pixel before it, not Save Data's.
 constexpr int kButtonLeft = 111, kButtonRight = 143, kButtonBottom = 20;
 constexpr std::uint64_t kSpaceMargin = 1000;
 constexpr unsigned kBytesPerDegree = 150, kBytesBase = 1000;

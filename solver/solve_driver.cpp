@@ -3,19 +3,18 @@
 
 #include <cmath>
 
+#include "solver/ext_complex.h"
 #include "solver/root_finder.h"
 #include "solver/simultaneous.h"
-#include "solver/texts.h"
 #include "solver/workspace.h"
-
-using ext = long double;
 
 // The driver's limits: the doubles 1e300 and 1e-300, widened.
 static const ext kTooLarge = static_cast<ext>(1e300);
 static const ext kTooSmall = static_cast<ext>(1e-300);
 
-enum class SolveText { NoConvergence, TooLarge, Unexpected, NotAllRoots, Count };
-constexpr TextPair kSolveTexts[] = {
+// The messages of the failures, in the order of SolveResult from NoConvergence.
+constexpr SolveResult kFirstFailure = SolveResult::NoConvergence;
+constexpr TextPair kFailureTexts[] = {
     {"Unable to get a solution because of no convergence!\nPlease try an another key to solution.",
      "非収束のため解は得られません!\n他の解法をトライしてみてください."},
     {"Unable to get solution because of too large absolute value(s)!",
@@ -23,28 +22,38 @@ constexpr TextPair kSolveTexts[] = {
     {"Unable to get solution because of unexpected error!", "何らかのエラーのため解は得られません!"},
     {"Unable to get all roots for the characteristic equation.", "特性方程式の全部の根を得られません."},
 };
-static_assert(sizeof kSolveTexts / sizeof kSolveTexts[0] == static_cast<int>(SolveText::Count),
-              "one pair per text");
+static_assert(sizeof kFailureTexts / sizeof kFailureTexts[0] ==
+                  static_cast<int>(SolveResult::NotAllRoots) - static_cast<int>(kFirstFailure) + 1,
+              "one pair per failure");
 
-static void show_solve_error(UiHandle owner, SolveText text)
+const TextPair& failure_text(SolveResult result)
 {
-    show_message(owner, kSolveTexts[static_cast<int>(text)], kCaptionError, kMbOk | kMbIconError);
+    return kFailureTexts[static_cast<int>(result) - static_cast<int>(kFirstFailure)];
 }
 
-void show_no_convergence(UiHandle owner) { show_solve_error(owner, SolveText::NoConvergence); }
-void show_too_large(UiHandle owner) { show_solve_error(owner, SolveText::TooLarge); }
-void show_unexpected_error(UiHandle owner) { show_solve_error(owner, SolveText::Unexpected); }
-void show_not_all_roots(UiHandle owner) { show_solve_error(owner, SolveText::NotAllRoots); }
+SolveKey workspace_key()
+{
+    if (ws.simultaneous_iteration) return SolveKey::Simultaneous;
+    return static_cast<SolveKey>((ws.param_change ? 1 : 0) + (ws.deflation_mode ? 2 : 0));
+}
 
-int trim_degree()
+void set_workspace_key(SolveKey key)
+{
+    const int k = static_cast<int>(key);
+    ws.simultaneous_iteration = key == SolveKey::Simultaneous;
+    ws.param_change = ws.simultaneous_iteration ? 0 : k & 1;
+    ws.deflation_mode = ws.simultaneous_iteration ? 0 : k >> 1 & 1;
+}
+
+bool trim_degree()
 {
     for (int i = ws.degree; i >= 1; --i) {
         if (ws.coef_re[i] != 0 || ws.coef_im[i] != 0) {
             ws.degree = i;
-            return 1;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 int scale_coefficients()
@@ -82,21 +91,15 @@ int scale_coefficients()
     return result;
 }
 
-// Answers a result of the root finder for a pass of degree j: true to go on,
-// false after the message (arrow cursor first).
-static bool classify(UiHandle owner, int result, int j)
+// The finders here return only ROOTS_OK or ROOTS_NO_CONVERGENCE; the other
+// ranges of a finder's result keep their meaning for any finder that counts
+// its roots (1..j: that many found, then stuck; above j: a fault of its own).
+static SolveResult classify(int result, int j)
 {
-    void (*show)(UiHandle) = nullptr;
-    if (result == ROOTS_NO_CONVERGENCE)
-        show = show_no_convergence;
-    else if (result >= 1 && result <= j)
-        show = show_not_all_roots;
-    else if (result > j && result < ROOTS_NO_CONVERGENCE)
-        show = show_unexpected_error;
-    if (!show) return true;
-    ui_set_cursor(kCursorArrow);
-    show(owner);
-    return false;
+    if (result == ROOTS_NO_CONVERGENCE) return SolveResult::NoConvergence;
+    if (result >= 1 && result <= j) return SolveResult::NotAllRoots;  // unreachable, see above
+    if (result > j && result < ROOTS_NO_CONVERGENCE) return SolveResult::Unexpected;  // unreachable
+    return SolveResult::Solved;
 }
 
 struct RootList {
@@ -108,12 +111,7 @@ static void horner(const ext* p_re, const ext* p_im, int j, ext z_re, ext z_im, 
 {
     v_re = p_re[0];
     v_im = p_im[0];
-    for (int i = 1; i <= j; ++i) {
-        ext t_re = v_re * z_re - v_im * z_im;
-        ext t_im = v_re * z_im + v_im * z_re;
-        v_re = t_re + p_re[i];
-        v_im = t_im + p_im[i];
-    }
+    for (int i = 1; i <= j; ++i) horner_step(v_re, v_im, z_re, z_im, p_re[i], p_im[i]);
 }
 
 // Orders squared residuals for the choice of a pass: NaN counts as largest.
@@ -122,15 +120,16 @@ static ext choice_key(ext v)
     return std::isnan(v) ? HUGE_VALL : v;
 }
 
-int choose_deflation_root(const long double* p_re, const long double* p_im, int j)
+int choose_deflation_root(const long double* p_re, const long double* p_im, int j, const long double* z_re,
+                          const long double* z_im)
 {
     ext squares[kRows];
     for (int k = 0; k < j; ++k) {
         ext r_re, r_im;
-        horner(p_re, p_im, j, ws.work_re[k], ws.work_im[k], r_re, r_im);
+        horner(p_re, p_im, j, z_re[k], z_im[k], r_re, r_im);
         if (r_re > -kTooSmall && r_re < kTooSmall) r_re = 0;
         if (r_im > -kTooSmall && r_im < kTooSmall) r_im = 0;
-        squares[k] = r_re * r_re + r_im * r_im;
+        squares[k] = norm2(r_re, r_im);
     }
     int chosen = -1;
     ext best = kTooLarge;
@@ -148,41 +147,39 @@ int choose_deflation_root(const long double* p_re, const long double* p_im, int 
 }
 
 // "Deflation" and "Param. change + Deflation": one finder call per degree
-// n, n-1, ..., 2; each pass of degree 3 or more keeps only its best root and
-// divides it out of the pass's polynomial.
-static bool solve_with_deflation(UiHandle owner, int n, RootList& roots)
+// n, n-1, ..., 2 on w[0..j]; each pass of degree 3 or more keeps only its
+// best root and divides it out of the pass's polynomial.
+static SolveResult solve_with_deflation(ext* w_re, ext* w_im, int n, const FinderOptions& options, RootList& roots)
 {
     for (int j = n; j >= 1; --j) {
         ext p_re[kRows], p_im[kRows];
         for (int i = 0; i <= j; ++i) {
-            p_re[i] = ws.work_re[i];
-            p_im[i] = ws.work_im[i];
+            p_re[i] = w_re[i];
+            p_im[i] = w_im[i];
         }
-        if (!classify(owner, find_roots(j), j)) return false;
+        const SolveResult result = classify(find_roots(w_re, w_im, j, options), j);
+        if (result != SolveResult::Solved) return result;
         if (j <= 2) {
             for (int k = j - 1; k >= 0; --k) {
-                roots.re[k] = ws.work_re[k];
-                roots.im[k] = ws.work_im[k];
+                roots.re[k] = w_re[k];
+                roots.im[k] = w_im[k];
             }
-            return true;
+            return SolveResult::Solved;
         }
-        int s = choose_deflation_root(p_re, p_im, j);
-        const ext z_re = ws.work_re[s], z_im = ws.work_im[s];
+        const int s = choose_deflation_root(p_re, p_im, j, w_re, w_im);
+        const ext z_re = w_re[s], z_im = w_im[s];
         ext q_re = p_re[0], q_im = p_im[0];
-        ws.work_re[0] = q_re;
-        ws.work_im[0] = q_im;
+        w_re[0] = q_re;
+        w_im[0] = q_im;
         for (int i = 1; i <= j - 1; ++i) {
-            ext t_re = z_re * q_re - z_im * q_im;
-            ext t_im = z_re * q_im + z_im * q_re;
-            q_re = t_re + p_re[i];
-            q_im = t_im + p_im[i];
-            ws.work_re[i] = q_re;
-            ws.work_im[i] = q_im;
+            horner_step(q_re, q_im, z_re, z_im, p_re[i], p_im[i]);
+            w_re[i] = q_re;
+            w_im[i] = q_im;
         }
         roots.re[j - 1] = z_re;
         roots.im[j - 1] = z_im;
     }
-    return true;
+    return SolveResult::Solved;
 }
 
 // One coefficient part for the simultaneous iteration: the typed value in
@@ -197,66 +194,85 @@ static ext exact_part(double scaled, double saved, ext typed)
 // Simultaneous iteration on the user's coefficients divided by the power of
 // two at or below the scale M: that division is exact, where one by M would
 // round every coefficient once more.
-static bool solve_simultaneously(UiHandle owner, int n, RootList& roots)
+static SolveResult solve_simultaneously(const ScaledPolynomial& p, const UnscaledCoefficients& unscaled,
+                                        RootList& roots)
 {
-    if (ws.coef_scale > 0) {
-        const int exponent = std::ilogb(ws.coef_scale);
+    const int n = p.n;
+    for (int k = 0; k <= n; ++k) {
+        ws.work_re[k] = p.re[k];
+        ws.work_im[k] = p.im[k];
+    }
+    if (unscaled.scale > 0) {
+        const int exponent = std::ilogb(unscaled.scale);
         for (int k = 0; k <= n; ++k) {
-            const ext re = exact_part(ws.coef_re[k], ws.saved_coef_re[k], ws.typed_coef_re[k]);
-            const ext im = exact_part(ws.coef_im[k], ws.saved_coef_im[k], ws.typed_coef_im[k]);
+            const ext re = exact_part(p.re[k], unscaled.re[k], unscaled.typed_re[k]);
+            const ext im = exact_part(p.im[k], unscaled.im[k], unscaled.typed_im[k]);
             ws.work_re[k] = std::scalbn(re, -exponent);
             ws.work_im[k] = std::scalbn(im, -exponent);
         }
     }
-    if (!classify(owner, find_roots_simultaneously(n), n)) return false;
+    const SolveResult result = classify(find_roots_simultaneously(n), n);
     for (int k = 0; k < n; ++k) {
         roots.re[k] = ws.work_re[k];
         roots.im[k] = ws.work_im[k];
     }
-    return true;
+    return result;
 }
 
-// Stores one root part as a double: parts below 1e-300 become 0, parts
-// beyond +-1e300 (infinities included) and NaN end the solve.
-static bool narrow(UiHandle owner, ext part, double& out)
+// One root part as a double: parts below 1e-300 become 0, parts beyond
+// +-1e300 (infinities included) and NaN end the solve.
+static SolveResult narrow(ext part, double& out)
 {
-    if (part > kTooLarge || part < -kTooLarge) {
-        ui_set_cursor(kCursorArrow);
-        show_too_large(owner);
-        return false;
-    }
-    if (std::isnan(part)) {
-        ui_set_cursor(kCursorArrow);
-        show_unexpected_error(owner);
-        return false;
-    }
+    if (part > kTooLarge || part < -kTooLarge) return SolveResult::TooLarge;
+    if (std::isnan(part)) return SolveResult::Unexpected;
     out = (part > -kTooSmall && part < kTooSmall) ? 0.0 : static_cast<double>(part);
-    return true;
+    return SolveResult::Solved;
 }
 
-int solve_equation(UiHandle owner, int n)
+static SolveResult find_by_key(const ScaledPolynomial& p, const UnscaledCoefficients& unscaled, SolveKey key,
+                               long double tolerance, RootList& roots)
 {
-    for (int k = 0; k <= n; ++k) {
-        ws.work_re[k] = ws.coef_re[k];
-        ws.work_im[k] = ws.coef_im[k];
+    if (key == SolveKey::Simultaneous) return solve_simultaneously(p, unscaled, roots);
+    ext w_re[kRows], w_im[kRows];
+    for (int k = 0; k <= p.n; ++k) {
+        w_re[k] = p.re[k];
+        w_im[k] = p.im[k];
     }
+    const FinderOptions options{key == SolveKey::ParamChange || key == SolveKey::ParamDeflation, tolerance};
+    if (key == SolveKey::Deflation || key == SolveKey::ParamDeflation)
+        return solve_with_deflation(w_re, w_im, p.n, options, roots);
+    const SolveResult result = classify(find_roots(w_re, w_im, p.n, options), p.n);
+    for (int k = 0; k < p.n; ++k) {
+        roots.re[k] = w_re[k];
+        roots.im[k] = w_im[k];
+    }
+    return result;
+}
+
+SolveResult solve_polynomial(const ScaledPolynomial& p, const UnscaledCoefficients& unscaled, SolveKey key,
+                             long double tolerance, double* root_re, double* root_im)
+{
     RootList roots;
-    if (ws.simultaneous_iteration) {
-        if (!solve_simultaneously(owner, n, roots)) return 1;
-    } else if (ws.deflation_mode) {
-        if (!solve_with_deflation(owner, n, roots)) return 1;
-    } else {
-        if (!classify(owner, find_roots(n), n)) return 1;
-        for (int k = 0; k < n; ++k) {
-            roots.re[k] = ws.work_re[k];
-            roots.im[k] = ws.work_im[k];
-        }
+    SolveResult result = find_by_key(p, unscaled, key, tolerance, roots);
+    for (int k = 0; k < p.n && result == SolveResult::Solved; ++k) {
+        result = narrow(roots.re[k], root_re[k]);
+        if (result == SolveResult::Solved) result = narrow(roots.im[k], root_im[k]);
     }
-    for (int k = 0; k < n; ++k) {
-        if (!narrow(owner, roots.re[k], ws.coef_re[k])) return 1;
-        if (!narrow(owner, roots.im[k], ws.coef_im[k])) return 1;
-    }
-    return 0;
+    return result;
+}
+
+// Newton's stopping tolerance for the scaled equation.
+static long double newton_tolerance()
+{
+    return static_cast<ext>(ws.base_tolerance) / static_cast<ext>(ws.tolerance_divisor);
+}
+
+SolveResult solve_equation(int n)
+{
+    const ScaledPolynomial p{ws.coef_re, ws.coef_im, n};
+    const UnscaledCoefficients unscaled{ws.saved_coef_re, ws.saved_coef_im, ws.typed_coef_re, ws.typed_coef_im,
+                                        ws.coef_scale};
+    return solve_polynomial(p, unscaled, workspace_key(), newton_tolerance(), ws.coef_re, ws.coef_im);
 }
 
 // A residual beyond the doubles ends as an infinity or, once two infinities
@@ -278,33 +294,61 @@ static inline void residual_step(double& v_re, double& v_im, double z_re, double
     v_im = t_im + s_im;
 }
 
-static void keep_residual(int k, double e_re, double e_im)
+// Keeps one error figure; false when its scaled parts are beyond the
+// tolerance (or not finite).
+static bool keep_residual(double e_re, double e_im, double scale, double base_tolerance, double& error_re,
+                          double& error_im)
 {
-    if (!(std::fabs(e_re) <= ws.base_tolerance) || !(std::fabs(e_im) <= ws.base_tolerance)) ws.roots_accurate = 0;
-    ws.error_re[k] = overflow_as_infinity(e_re * ws.coef_scale);
-    ws.error_im[k] = overflow_as_infinity(e_im * ws.coef_scale);
+    error_re = overflow_as_infinity(e_re * scale);
+    error_im = overflow_as_infinity(e_im * scale);
+    return std::fabs(e_re) <= base_tolerance && std::fabs(e_im) <= base_tolerance;
 }
 
-void compute_residuals()
+bool error_figures(const ScaledPolynomial& p, const double* z_re, const double* z_im, double scale,
+                   double base_tolerance, double* error_re, double* error_im)
 {
-    const int n = ws.degree;
+    const int n = p.n;
     if (n <= 2) {
-        for (int k = 0; k < n; ++k) ws.error_re[k] = ws.error_im[k] = 0;
-        ws.roots_accurate = 1;
-        return;
+        for (int k = 0; k < n; ++k) error_re[k] = error_im[k] = 0;
+        return true;
     }
-    ws.roots_accurate = 1;
+    bool accurate = true;
     // Two roots at a time: their Horner chains are independent and the
     // processor overlaps them. An odd count takes its last root twice.
     for (int k = 0; k < n; k += 2) {
         const int l = k + 1 < n ? k + 1 : k;
-        const double z_re = ws.coef_re[k], z_im = ws.coef_im[k], w_re = ws.coef_re[l], w_im = ws.coef_im[l];
-        double e_re = ws.root_re[0], e_im = ws.root_im[0], f_re = e_re, f_im = e_im;
+        double e_re = p.re[0], e_im = p.im[0], f_re = e_re, f_im = e_im;
         for (int i = 1; i <= n; ++i) {
-            residual_step(e_re, e_im, z_re, z_im, ws.root_re[i], ws.root_im[i]);
-            residual_step(f_re, f_im, w_re, w_im, ws.root_re[i], ws.root_im[i]);
+            residual_step(e_re, e_im, z_re[k], z_im[k], p.re[i], p.im[i]);
+            residual_step(f_re, f_im, z_re[l], z_im[l], p.re[i], p.im[i]);
         }
-        keep_residual(k, e_re, e_im);
-        keep_residual(l, f_re, f_im);
+        accurate &= keep_residual(e_re, e_im, scale, base_tolerance, error_re[k], error_im[k]);
+        accurate &= keep_residual(f_re, f_im, scale, base_tolerance, error_re[l], error_im[l]);
     }
+    return accurate;
+}
+
+void compute_residuals()
+{
+    const ScaledPolynomial p{ws.root_re, ws.root_im, ws.degree};
+    ws.roots_accurate = error_figures(p, ws.coef_re, ws.coef_im, ws.coef_scale, ws.base_tolerance, ws.error_re,
+                                      ws.error_im);
+}
+
+SolveResult solve_pipeline(void (*on_solving)())
+{
+    if (scale_coefficients() == SCALE_ALL_ZERO) return SolveResult::AllZero;
+    const int n = ws.degree;
+    if (ws.coef_re[n] == 0 && ws.coef_im[n] == 0) return SolveResult::ConstantTermZero;
+    if (ws.coef_re[0] == 0 && ws.coef_im[0] == 0) return SolveResult::HighestDegreeZero;
+    // compute_residuals reads the scaled polynomial from here, as the roots
+    // take the place of the coefficients.
+    for (int k = 0; k <= n; ++k) {
+        ws.root_re[k] = ws.coef_re[k];
+        ws.root_im[k] = ws.coef_im[k];
+    }
+    if (on_solving) on_solving();
+    const SolveResult result = solve_equation(n);
+    if (result == SolveResult::Solved) compute_residuals();
+    return result;
 }

@@ -21,14 +21,23 @@ struct ToolbarButton {
 };
 
 struct Workspace {
-    // Equation. Coefficient arrays are in solver order: entry k multiplies
-    // X^(degree - k), entry 0 is the highest power.
+    // Equation. coef_re/coef_im and work_re/work_im are in solver order:
+    // entry k multiplies X^(degree - k), entry 0 is the highest power. The
+    // Solve command reads the grid into saved_coef_re/im in row order (entry
+    // r multiplies X^r) until scale_coefficients keeps the solver-order
+    // coefficients there; root_re/root_im hold the scaled coefficients
+    // between the scaling and the error figures, then the roots.
     int degree;
     double coef_re[kRows], coef_im[kRows];
     double saved_coef_re[kRows], saved_coef_im[kRows];
     long double work_re[kRows], work_im[kRows];
     double root_re[kRows], root_im[kRows];
     double error_re[kRows], error_im[kRows];
+    // The roots and error figures as the finder computed them, each rounded
+    // once to double, before the display's decimal clean-up: what
+    // drovu-solve gives scripts.
+    double found_root_re[kRows], found_root_im[kRows];
+    double found_error_re[kRows], found_error_im[kRows];
     // The coefficients as typed, in solver order, in extended precision:
     // the Solve command keeps them for the simultaneous iteration only.
     long double typed_coef_re[kRows], typed_coef_im[kRows];
@@ -76,11 +85,9 @@ extern Workspace ws;
 // below). The program calls it once; tests call it before every case.
 void reset_workspace();
 
-// What the grid shows.
-enum DisplayMode : int {
-    kModeSplash = 0,
-    kModeInput = 1,
-    kModeRoots = 2,
-    kModeErrors = 3,
-    kModeWritingErrors = 4,
-};
+// What the grid shows: the values of ws.display_mode.
+constexpr int kModeSplash = 0;
+constexpr int kModeInput = 1;
+constexpr int kModeRoots = 2;
+constexpr int kModeErrors = 3;
+constexpr int kModeWritingErrors = 4;

@@ -28,14 +28,22 @@ static std::uint64_t next_bits(std::uint64_t& state)
     return state = state * 6364136223846793005ULL + 1442695040888963407ULL;
 }
 
+// The message of a failure, as its first line.
+static void print_first_line(const char* text)
+{
+    std::printf(" [%.*s]", static_cast<int>(std::strcspn(text, "\n")), text);
+}
+
 // Solves p under every key. The benchmark's equations print every root
 // and error figure; the random ones a 64-bit digest (FNV-1a) of them.
 static void solve_all_keys(const BenchPolynomial& p, bool full)
 {
-    for (int key = 0; key < kBenchKeys; ++key) {
+    for (int key = 0; key < kSolveKeys; ++key) {
         reset_workspace();
         std::printf("%s key %d:", p.id, key);
-        const int result = bench_solve(p, key);  // 0 solved: roots and error figures follow
+        const SolveResult outcome = bench_solve(p, static_cast<SolveKey>(key));
+        const int result = result_number(outcome);
+        if (result == 1) print_first_line(pick_text(failure_text(outcome)));  // 0 solved: roots and error figures follow
         std::printf(result ? " result %d" : " accurate %d", result ? result : ws.roots_accurate);
         std::uint64_t digest = 14695981039346656037ULL;
         for (int k = 0; result == 0 && k < ws.degree; ++k) {
@@ -120,11 +128,3 @@ int main()
     print_conversions();
     return 0;
 }
-
-// The messages have no one to show them to here: their first line goes out.
-int ui_message_box(UiHandle, const char* text, const char*, unsigned)
-{
-    std::printf(" [%.*s]", static_cast<int>(std::strcspn(text, "\n")), text);
-    return kIdOk;
-}
-void ui_set_cursor(int) {}

@@ -77,7 +77,7 @@ TEST(ResultFormat, SnapRoundAndFormat)
 
 // Types the rows, chooses the method and the rounding digit (-1: no
 // rounding) as the settings dialog does, and solves.
-static void solve(const Rows& rows, int method, int digit, int japanese)
+static SolveOutcome solve(const Rows& rows, int method, int digit, int japanese)
 {
     reset_fake_ui();
     fake.notify = on_field_command;
@@ -97,7 +97,17 @@ static void solve(const Rows& rows, int method, int digit, int japanese)
         field(101 + r) = rows[r].first;
         field(131 + r) = rows[r].second;
     }
-    run_solution(ws.main_window);
+    return run_solution(ws.main_window);
+}
+
+// The outcome names the message its box showed.
+static bool names_its_box(const SolveOutcome& outcome)
+{
+    const Texts boxes = logged("box");
+    if (!outcome.message) return boxes.empty();
+    const std::string text = pick_text(*outcome.message);
+    return boxes.size() == 1 && boxes[0].size() >= text.size() &&
+           boxes[0].compare(boxes[0].size() - text.size(), text.size(), text) == 0;
 }
 
 // "re im" of each root or figure shown.
@@ -187,8 +197,12 @@ TEST(RunSolution, RefusalsAndWorkedValues)
     for (const auto& c : cases) {
         for (int japanese : {0, 1}) {
             SCOPED_TRACE(std::string(c.name) + (japanese ? ", Japanese" : ""));
-            solve(c.rows, c.method, c.digit, japanese);
+            const SolveOutcome outcome = solve(c.rows, c.method, c.digit, japanese);
             EXPECT_EQ(logged("box"), c.message ? Texts{c.message[japanese]} : Texts{});
+            EXPECT_EQ(outcome.status, !c.message                  ? SolveStatus::Solved
+                                      : c.message == kNoConvergence ? SolveStatus::NoSolution
+                                                                    : SolveStatus::Refused);
+            EXPECT_TRUE(names_its_box(outcome));
             EXPECT_EQ(ws.degree, c.degree);
             for (int r = 0; r < kTextSlots; ++r) {
                 EXPECT_EQ(std::string(ws.coef_text_re[r]) + "|" + ws.coef_text_im[r],
@@ -222,7 +236,9 @@ TEST(RunSolution, LargeErrorsAreReportedAfterTheRootsAreShown)
         "box Information 0x30: Solution may not be proper, because of large error(s).\nTry an another key to solution.",
         "box お知らせ 0x30: 解の誤差が大きいので、正しくない解と思われます.\n他の解法をトライしてみてください."};
     for (int japanese : {0, 1}) {
-        solve({{"1", "0"}, {"0", "0"}, {"7e99", "0"}, {"3e-100", "0"}}, 0, 2, japanese);
+        const SolveOutcome outcome = solve({{"1", "0"}, {"0", "0"}, {"7e99", "0"}, {"3e-100", "0"}}, 0, 2, japanese);
+        EXPECT_EQ(outcome.status, SolveStatus::SolvedLargeErrors);
+        EXPECT_TRUE(names_its_box(outcome));
         EXPECT_EQ(shown(ws.error_text_re, ws.error_text_im)[0],
                   std::string(japanese ? " オーバーフロー" : " Overflow") + "  1.7709000e+280");
         EXPECT_STREQ(ws.error_text_im[1], " 0");  // -5.6e-100

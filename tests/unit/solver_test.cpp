@@ -86,7 +86,7 @@ TEST(SolveDriver, DeflationChoosesTheSmallestResidual)
     reset_workspace();
     for (const auto& c : cases) {
         for (int k = 0; k < 3; ++k) ws.work_re[k] = c.roots[k];
-        EXPECT_EQ(choose_deflation_root(p_re, p_im, 3), c.chosen) << c.name;
+        EXPECT_EQ(choose_deflation_root(p_re, p_im, 3, ws.work_re, ws.work_im), c.chosen) << c.name;
     }
 }
 

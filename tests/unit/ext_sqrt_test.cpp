@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "solver/sqrt_shortcut.h"
+#include "solver/ext_sqrt.h"
 #include "solver/workspace.h"
 
 static std::uint64_t next_bits(std::uint64_t& state)

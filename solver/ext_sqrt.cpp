@@ -1,4 +1,5 @@
-// The Newton stopping test without a square root where its outcome is certain.
+// ext_sqrt, and the Newton stopping test without a square root where its
+// outcome is certain.
 //
 // Why ext_sqrt stays within 2^-62 of the true root. Write u = 2^-64 for the
 // rounding unit of the extended format (round to nearest, 64-bit
@@ -17,12 +18,35 @@
 // C. That last step gives r' <= y(1 + (t - 1)^2 / (2t))(1 + u)^2 < y(1 + 3u).
 // So y(1 - 2u) <= ext_sqrt(s) <= y(1 + 3u): within y·d, d = 4u = 2^-62, of
 // y. ext_sqrt(0) = 0; for s = +inf and NaN it gives NaN.
-#include "solver/sqrt_shortcut.h"
+#include "solver/ext_sqrt.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "solver/workspace.h"
+long double ext_sqrt(long double x)
+{
+    if (x == 0) return 0;
+    if (x < 0) return -1;
+    long double r = x > 1 ? x : 1;
+    // Far from the root a step only halves r. For x in [2^(e-1), 2^e): from
+    // r = x·2^-k (x > 1) the quotient x / r = 2^k is below half an ulp of r
+    // while 2k < e - 65, and from r = 2^-k (x < 1) the quotient x·2^k is
+    // while 2k <= -e - 64; then x / r + r rounds to r and the step gives
+    // exactly r / 2. Those steps are taken at once, with six to spare: from
+    // x = 1e4000 that saves 6,600 divisions, and the result is the same.
+    if (x <= LDBL_MAX) {
+        int e;
+        std::frexp(x, &e);
+        const int halvings = ((x > 1 ? e : -e) - 70) / 2;
+        if (halvings > 0) r = std::ldexp(r, -halvings);
+    }
+    long double previous;
+    do {
+        previous = r;
+        r = (x / r + r) * 0.5L;
+    } while (previous > r);
+    return r;
+}
 
 // 2^-56: the margin of the shortcut below, far wider than the 2^-62 of
 // ext_sqrt plus the few roundings of the shortcut's own arithmetic.

@@ -1,10 +1,14 @@
-// The Newton stopping test, which hangs on square roots by ext_sqrt, decided
-// from squared moduli alone whenever the outcome is certain; the slow
-// iteration runs only when it is too close to call. Every outcome is the one
-// the square roots give.
+// The finder's square root, and the Newton stopping test that hangs on it,
+// decided from squared moduli alone whenever the outcome is certain; the
+// slow iteration runs only when it is too close to call. Every outcome is the
+// one the square roots give.
 #pragma once
 
-#include "solver/root_finder.h"
+// Square root of x by Newton's iteration from above (r = x for x > 1, else 1;
+// r = (x / r + r) / 2 while it keeps falling). 0 for 0, -1 for x < 0. It can
+// differ from a library square root in the last bit; the finder relies on
+// exactly this iteration.
+long double ext_sqrt(long double x);
 
 // The stopping test of the Newton search for a root of a[0..m]:
 // ext_sqrt(s) / M <= tolerance for s the squared modulus of a step and M the
