@@ -370,19 +370,13 @@ double double_upward(ext r)
 
 }  // namespace
 
-bool prove_roots(int n, const long double* a_re, const long double* a_im, const long double* err,
-                 const double* z_re, const double* z_im, double* radius, int* cluster, int* cluster_size)
-{
-    if (n < 1) return false;
-    Poly p;
-    int scale;
-    if (!scale_down(n, a_re, a_im, err, p, scale)) return unproven(n, radius, cluster, cluster_size);
-    for (int i = 0; i < n; ++i)
-        if (!std::isfinite(z_re[i]) || !std::isfinite(z_im[i])) return unproven(n, radius, cluster, cluster_size);
-    // |c_0| >= |a_0| - err_0, which must stay above 0.
-    const ext leading = deflate(modulus(p.re[0], p.im[0]), 3) - p.err[0];
-    if (!(leading > kSmall)) return unproven(n, radius, cluster, cluster_size);
+namespace {
 
+// The proof for centres that are all different.
+bool prove_distinct(const Poly& p, ext leading, const double* z_re, const double* z_im, double* radius,
+                    int* cluster, int* cluster_size)
+{
+    const int n = p.n;
     std::vector<Root> roots(n);
     for (int i = 0; i < n; ++i) {
         Root& r = roots[i];
@@ -399,15 +393,71 @@ bool prove_roots(int n, const long double* a_re, const long double* a_im, const 
     for (int i = 0; i < n; ++i) first[i] = roots[i].radius;
     join_disks(n, z_re, z_im, first.data(), cluster, cluster_size);
     for (int i = 0; i < n; ++i)
-        if (!std::isfinite(roots[i].radius)) return unproven(n, radius, cluster, cluster_size);
+        if (!std::isfinite(roots[i].radius)) return false;
 
     const std::vector<ext> reach = part_reach(n, roots, cluster, cluster_size);
     for (int i = 0; i < n; ++i) {
         const ext r = cluster_size[i] == 1 ? isolated_radius(n, z_re, z_im, reach, roots[i], i) : roots[i].radius;
         radius[i] = double_upward(r);
-        if (!std::isfinite(radius[i])) return unproven(n, radius, cluster, cluster_size);
+        if (!std::isfinite(radius[i])) return false;
     }
     return true;
+}
+
+// For each root, how many earlier roots are the very same double pair.
+int earlier_copies(const double* z_re, const double* z_im, int i)
+{
+    int copies = 0;
+    for (int j = 0; j < i; ++j) copies += z_re[j] == z_re[i] && z_im[j] == z_im[i];
+    return copies;
+}
+
+}  // namespace
+
+bool prove_roots(int n, const long double* a_re, const long double* a_im, const long double* err,
+                 const double* z_re, const double* z_im, double* radius, int* cluster, int* cluster_size)
+{
+    if (n < 1) return false;
+    Poly p;
+    int scale;
+    if (!scale_down(n, a_re, a_im, err, p, scale)) return unproven(n, radius, cluster, cluster_size);
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(z_re[i]) || !std::isfinite(z_im[i])) return unproven(n, radius, cluster, cluster_size);
+    // |c_0| >= |a_0| - err_0, which must stay above 0.
+    const ext leading = deflate(modulus(p.re[0], p.im[0]), 3) - p.err[0];
+    if (!(leading > kSmall)) return unproven(n, radius, cluster, cluster_size);
+
+    std::vector<int> copies(n);
+    bool equal = false;
+    for (int i = 0; i < n; ++i) equal = (copies[i] = earlier_copies(z_re, z_im, i)) > 0 || equal;
+    if (!equal)
+        return prove_distinct(p, leading, z_re, z_im, radius, cluster, cluster_size) ||
+               unproven(n, radius, cluster, cluster_size);
+    // Equal roots (a multiple root found exactly): the disks are proven about
+    // centres moved apart, the k-th copy by k steps, and widened by that
+    // move, which keeps every root inside and only joins clusters. The step
+    // grows until the values at the moved centres rise above their rounding.
+    std::vector<double> w_re(n), w_im(n);
+    for (int spread = -44; spread <= -8; spread += 12) {
+        for (int i = 0; i < n; ++i) {
+            const double size = std::fmax(std::fmax(std::fabs(z_re[i]), std::fabs(z_im[i])), 0x1p-900);
+            const double step = std::ldexp(size, spread) * copies[i];
+            w_re[i] = z_re[i] + step;
+            w_im[i] = z_im[i] + step / 2;
+        }
+        bool apart = true;
+        for (int i = 0; i < n; ++i) apart = apart && earlier_copies(w_re.data(), w_im.data(), i) == 0;
+        if (!apart || !prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) continue;
+        for (int i = 0; i < n; ++i) {
+            const ext moved = inflate(modulus(static_cast<ext>(w_re[i]) - z_re[i], static_cast<ext>(w_im[i]) - z_im[i]), 4);
+            radius[i] = double_upward(inflate(radius[i] + moved, 1));
+        }
+        number_clusters(n, z_re, z_im, radius, cluster, cluster_size);
+        bool finite = true;
+        for (int i = 0; i < n; ++i) finite = finite && std::isfinite(radius[i]);
+        if (finite) return true;
+    }
+    return unproven(n, radius, cluster, cluster_size);
 }
 
 void number_clusters(int n, const double* z_re, const double* z_im, const double* radius, int* cluster,
@@ -424,9 +474,9 @@ long double value_bound(int n, const long double* a_re, const long double* a_im,
     int s;
     if (n < 1 || !scale_down(n, a_re, a_im, err, p, s)) return HUGE_VALL;
     const ext x_size = inflate(modulus(x_re, x_im), 3);
-    bool in_range;
-    Big b = horner_bound(p, x_re, x_im, x_size, in_range);
-    if (compensated && in_range) b = {compensated_bound(p, x_re, x_im, x_size), 0};
+    bool rounding_dominates;
+    Big b = horner_bound(p, x_re, x_im, x_size, rounding_dominates);
+    if (compensated && b.e == 0) b = {compensated_bound(p, x_re, x_im, x_size), 0};
     b.e += s;
     return upward(b);
 }

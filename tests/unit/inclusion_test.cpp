@@ -228,7 +228,6 @@ TEST(ProveRoots, WhatCannotBeProvenIsInfinite)
         const char* name;
         std::vector<double> re, im;
     } cases[] = {
-        {"equal roots", {1, 1}, {0, 0}},
         {"a root not finite", {1, NAN}, {0, 0}},
     };
     for (const auto& c : cases) {
@@ -240,6 +239,23 @@ TEST(ProveRoots, WhatCannotBeProvenIsInfinite)
             EXPECT_EQ(proof.cluster[i], 1);
             EXPECT_EQ(proof.size[i], 2);
         }
+    }
+    // Equal roots: proven about centres moved apart, as one cluster.
+    const struct {
+        const char* name;
+        Equation p;
+        double largest, reach;  // the radii at most largest, one at least reach
+    } equal[] = {
+        {"(x - 1)^2 found exactly", {{1, -2, 1}, {0, 0, 0}, {0, 0, 0}}, 1e-6, 0},
+        {"x^2 - 1 with both roots at 1", p, 1e300, 2},
+    };
+    for (const auto& c : equal) {
+        SCOPED_TRACE(c.name);
+        const Proof proof = prove(c.p, {1, 1}, {0, 0});
+        EXPECT_TRUE(proof.proven);
+        EXPECT_EQ(proof.size, (std::vector<int>{2, 2}));
+        for (double r : proof.radius) EXPECT_LE(r, c.largest);
+        EXPECT_GE(std::fmax(proof.radius[0], proof.radius[1]), c.reach);
     }
     Equation uncertain = p;
     uncertain.err[0] = 1;  // the leading coefficient may be 0
