@@ -8,7 +8,7 @@ SANITIZE := build/sanitize
 FUZZ := build/fuzz
 FUZZ_SECONDS := 60
 
-.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind e2e approve manuals dist run screenshots bench accuracy clean
+.PHONY: all bootstrap native windows test unit sanitize fuzz-build fuzz-smoke fuzz valgrind numeric-bits e2e approve manuals dist run screenshots bench accuracy clean
 
 all: native windows
 
@@ -46,6 +46,12 @@ fuzz-smoke: fuzz-build
 # make fuzz FUZZ_SECONDS=600 for a long run.
 fuzz: fuzz-build
 	@tests/fuzz/run $(FUZZ) $(FUZZ_SECONDS)
+
+# After a change meant to move the solver's bits: records what the native
+# build computes as the new tests/e2e/numeric_bits.txt. Read git's diff of it
+# before committing: every line that moves is a root or figure that changed.
+numeric-bits: native
+	@$(NATIVE)/tests/e2e/numeric_check < bench/polynomials.txt > tests/e2e/numeric_bits.txt
 
 # Memory checks of the unit tests. Valgrind computes long double with 64-bit
 # doubles, so the tests that compare extended-precision bits are left out.

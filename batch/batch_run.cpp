@@ -12,10 +12,18 @@
 #include "entry/settings_logic.h"
 #include "files/data_parser.h"
 #include "files/file_texts.h"
+#include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
-static_assert(static_cast<int>(BatchKey::Simultaneous) == kMethodCount,
-              "auto tries every method of the settings dialog, then simultaneous iteration");
+// The command line names the five keys to solution in their order; auto
+// tries them in that order.
+static_assert(static_cast<int>(BatchKey::Standard) == static_cast<int>(SolveKey::Standard) &&
+                  static_cast<int>(BatchKey::Param) == static_cast<int>(SolveKey::ParamChange) &&
+                  static_cast<int>(BatchKey::Deflation) == static_cast<int>(SolveKey::Deflation) &&
+                  static_cast<int>(BatchKey::ParamDeflation) == static_cast<int>(SolveKey::ParamDeflation) &&
+                  static_cast<int>(BatchKey::Simultaneous) == static_cast<int>(SolveKey::Simultaneous) &&
+                  kSolvingKeys == kSolveKeys,
+              "a BatchKey other than Auto is the SolveKey of the same name");
 
 // One key tried, with what the Solve command said under it.
 struct Attempt {
@@ -55,9 +63,7 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     reset_workspace();
     console_reset();
     ws.ui_japanese = japanese;
-    // As the settings dialog sets them: the keys are its list of methods.
-    select_method(static_cast<int>(key));
-    ws.simultaneous_iteration = key == BatchKey::Simultaneous;
+    set_workspace_key(static_cast<SolveKey>(key));
     if (options.rounding_digit != kNoRounding) {
         ws.rounding_enabled = 1;
         select_digit(options.rounding_digit);

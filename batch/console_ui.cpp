@@ -108,12 +108,15 @@ bool ui_free_bytes(const char*, std::uint64_t*)
     return false;
 }
 
+#ifdef _WIN32
+// rename() of the Windows runtime will not replace an existing file.
 bool ui_replace_file(const char* source, const char* target)
 {
-#ifdef _WIN32
-    // rename() of the Windows runtime will not replace an existing file.
     return MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(source, target) == 0;
-#endif
 }
+#else
+bool ui_replace_file(const char* source, const char* target)
+{
+    return std::rename(source, target) == 0;
+}
+#endif

@@ -2,16 +2,21 @@
 
 
 def read_polynomials(path):
-    """[(id, family, [(re, im) of each coefficient, highest power first])]"""
-    polys, current = [], None
+    """[(id, family, [(re, im) of each coefficient, highest power first])]
+
+    The rules of bench/polynomials.h, which the benchmark loop and the numeric
+    check read with: a line "ID FAMILY DEGREE", then exactly DEGREE + 1 lines
+    "RE IM"; lines starting with # and empty lines only between equations."""
+    polys = []
     with open(path) as f:
-        for line in f:
-            words = line.split()
-            if not words or words[0].startswith("#"):
+        lines = iter(f)
+        for line in lines:
+            if line[0] in "#\r\n":
                 continue
-            if len(words) == 3 and not words[0][0] in "+-.0123456789":
-                current = (words[0], words[1], [])
-                polys.append(current)
-            else:
-                current[2].append((float(words[0]), float(words[1])))
+            ident, family, degree = line.split()
+            coefficients = []
+            for _ in range(int(degree) + 1):
+                re, im = next(lines).split()[:2]
+                coefficients.append((float(re), float(im)))
+            polys.append((ident, family, coefficients))
     return polys

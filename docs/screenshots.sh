@@ -21,7 +21,11 @@ for f in "$program" "$windows/tests/e2e/probe.exe"; do
 done
 scratch=$DROVU_SESSION_DIR/scratch
 raw=$DROVU_SESSION_DIR/raw
-mkdir -p "$scratch" "$raw"
+# lib.sh's steps: a failing one leaves its screen in $shots, and look
+# compares with $golden.
+shots=$root/build/e2e
+golden=$root/tests/e2e/golden
+mkdir -p "$scratch" "$raw" "$shots"
 . "$root/tests/e2e/lib.sh"
 open_probe "$windows"
 

@@ -1,6 +1,7 @@
 // The settings dialog's rules for the five settings.
 #include "entry/settings_logic.h"
 
+#include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
 SettingsCopy keep_settings()
@@ -25,18 +26,19 @@ void select_digit(int index)
     ws.rounding_scale = kDigitScales[index];
 }
 
-// Method index = param_change + 2 * deflation_mode, the order of the radio
-// buttons: Standard, "Parameter change", "Deflation", "Param. change + Deflation".
+// The radio buttons list the first four keys to solution in their order:
+// Standard, "Parameter change", "Deflation", "Param. change + Deflation".
+static_assert(kMethodCount == static_cast<int>(SolveKey::Simultaneous), "the dialog offers the four Newton keys");
+
 void select_method(int index)
 {
     if (index < 0 || index >= kMethodCount) return;
-    ws.param_change = index & 1;
-    ws.deflation_mode = (index >> 1) & 1;
+    set_workspace_key(static_cast<SolveKey>(index));
 }
 
 int current_method()
 {
-    return (ws.param_change ? 1 : 0) + (ws.deflation_mode ? 2 : 0);
+    return static_cast<int>(workspace_key());
 }
 
 int toggle_rounding()

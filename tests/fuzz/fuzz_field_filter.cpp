@@ -14,7 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     reset_fake_ui();
     ws.display_mode = kModeInput;
-    fake.notify = on_field_command;
     const int id = 101 + (size ? data[0] % 60 : 0);
     // Byte 0x01 pastes the next chunk (up to the next 0x01) as a whole, as
     // a paste replaces the selection; every other byte is typed.

@@ -110,7 +110,7 @@ int ui_drive_type(const char* root_path)
 bool ui_free_bytes(const char*, std::uint64_t* free_bytes)
 {
     *free_bytes = fake.free_bytes;
-    return true;
+    return fake.free_known;
 }
 
 bool ui_replace_file(const char* source, const char* target)

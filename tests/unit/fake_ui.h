@@ -9,18 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "entry/field_filter.h"
 #include "platform/ui.h"
 #include "solver/workspace.h"
 
 struct FakeUi {
     std::string field[60];          // fields 101..160: Re of rows 0..29, then Im
     std::vector<std::string> log;
-    void (*notify)(int control_id) = nullptr;  // after every field write
+    void (*notify)(int control_id) = on_field_command;  // after every field write, as Win32 sends EN_CHANGE
     std::deque<int> replies;        // message box answers; OK or Yes once none is left
     std::deque<std::string> paths;  // file dialog answers; none left: cancelled
     unsigned long dialog_error = 0;
     int drive_type = kDriveFixed;
     std::uint64_t free_bytes = 1u << 30;
+    bool free_known = true;  // false: the drive does not tell its free space
     bool replace_fails = false;
 };
 extern FakeUi fake;

@@ -13,7 +13,6 @@ using Texts = std::vector<std::string>;
 static void start(int mode)
 {
     reset_fake_ui();
-    fake.notify = on_field_command;
     ws.display_mode = mode;
 }
 

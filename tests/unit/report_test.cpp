@@ -102,8 +102,10 @@ TEST(SaveData, TheDialogAndTheRefusalsInTheirOrder)
         {1, 0xFFFF, kDriveFixed, 5000, "", {"save 保存するファイル名の選択", "box エラー 0x10: GetSaveFileName エラー 0xffff"}},
         {0, 0, kDriveRemote, 0, "x.xls", {dialog, button, drive, kRemote}},
         {0, 0, kDriveCdrom, 0, "x.xls", {dialog, button, drive, kRemote}},
-        // 150 bytes for each degree, 1000 more and a margin of 1000
+        // 150 bytes for each degree, 1000 more and a margin of 1000; free
+        // space the drive does not tell (-1) is not enough either
         {0, 0, kDriveFixed, 4999, "x.xls", {dialog, button, drive, "box Warning 0x30: Not enough free diskspace."}},
+        {0, 0, kDriveFixed, -1, "x.xls", {dialog, button, drive, "box Warning 0x30: Not enough free diskspace."}},
         {0, 0, kDriveRemovable, 5000, "x.xls", {dialog, button, drive, kNotTxt}},
         {0, 0, kDriveRamdisk, 5000, "result.text", {dialog, button, drive, kNotTxt}},
         {0, 0, kDriveFixed, 5000, "no folder/old.txt",
@@ -118,7 +120,8 @@ TEST(SaveData, TheDialogAndTheRefusalsInTheirOrder)
         std::strcpy(ws.file_name, "C:\\old.txt");
         fake.dialog_error = c.error;
         fake.drive_type = c.drive;
-        fake.free_bytes = c.free;
+        fake.free_known = c.free >= 0;
+        if (fake.free_known) fake.free_bytes = static_cast<std::uint64_t>(c.free);
         if (!c.name.empty()) fake.paths.push_back(dir.path(c.name));
         const int files_before = dir.count();
         save_results_report(ws.main_window);

@@ -30,7 +30,6 @@ struct Row {
 void solve(const std::vector<Row>& rows)
 {
     reset_fake_ui();
-    fake.notify = on_field_command;
     ws.display_mode = kModeInput;
     ws.simultaneous_iteration = 1;
     for (std::size_t r = 0; r < rows.size(); ++r) {

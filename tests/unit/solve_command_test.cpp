@@ -80,7 +80,6 @@ TEST(ResultFormat, SnapRoundAndFormat)
 static SolveOutcome solve(const Rows& rows, int method, int digit, int japanese)
 {
     reset_fake_ui();
-    fake.notify = on_field_command;
     ws.display_mode = kModeInput;
     ws.ui_japanese = japanese;
     std::strcpy(ws.coef_text_re[0], "old");  // what an earlier solution kept
