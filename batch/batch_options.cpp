@@ -7,6 +7,7 @@ static const char* const kKeyNames[] = {"standard",     "param", "deflation", "p
                                         "simultaneous", "auto"};
 static const char* const kLanguageNames[] = {"en", "ja"};   // BatchLanguage from English on
 static const char* const kFormatNames[] = {"report", "csv", "json"};
+static const char* const kInputNames[] = {"files", "jsonl"};
 
 const char* key_name(BatchKey key)
 {
@@ -42,7 +43,7 @@ static bool parse_name(const char* value, const char* const (&names)[Count], int
     return false;
 }
 
-enum class Valued { Key, Round, Lang, Format, Output, None };
+enum class Valued { Key, Round, Lang, Format, Output, Input, None };
 
 static Valued valued_option(const char* name, std::size_t length)
 {
@@ -50,7 +51,8 @@ static Valued valued_option(const char* name, std::size_t length)
         const char* name;
         Valued option;
     } kValued[] = {{"--key", Valued::Key}, {"--round", Valued::Round}, {"--lang", Valued::Lang},
-                   {"--format", Valued::Format}, {"-o", Valued::Output}, {"--output", Valued::Output}};
+                   {"--format", Valued::Format}, {"-o", Valued::Output}, {"--output", Valued::Output},
+                   {"--input", Valued::Input}};
     for (const auto& v : kValued)
         if (std::strlen(v.name) == length && std::strncmp(name, v.name, length) == 0) return v.option;
     return Valued::None;
@@ -70,8 +72,10 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
     case Valued::Format:
         return parse_name(value, kFormatNames, 0, &options->format) ? OptionError::None : OptionError::BadFormat;
     case Valued::Output:
-        options->output = value;
+        options->output = std::strcmp(value, "-") == 0 ? nullptr : value;
         return OptionError::None;
+    case Valued::Input:
+        return parse_name(value, kInputNames, 0, &options->input) ? OptionError::None : OptionError::BadInput;
     case Valued::None:
         break;
     }
@@ -81,9 +85,9 @@ static OptionError apply_value(Valued option, const char* value, BatchOptions* o
 OptionError parse_options(int argc, char** argv, BatchOptions* options, const char** offending)
 {
     *options = BatchOptions{BatchKey::Standard, kNoRounding, BatchLanguage::System, BatchFormat::Report,
-                            nullptr, false, false, argv + 1, 0};
+                            nullptr, false, false, false, argv + 1, 0, BatchInput::Files, false};
     *offending = nullptr;
-    bool options_ended = false;
+    bool options_ended = false, key_given = false;
     for (int i = 1; i < argc; ++i) {
         char* arg = argv[i];
         // A lone "-" is a file name like any other.
@@ -104,22 +108,42 @@ OptionError parse_options(int argc, char** argv, BatchOptions* options, const ch
             options->version = true;
             continue;
         }
+        if (std::strcmp(arg, "--highest-first") == 0) {
+            options->highest_first = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--quiet") == 0 || std::strcmp(arg, "-q") == 0) {
+            options->quiet = true;
+            continue;
+        }
+        std::size_t name_length = std::strlen(arg);
+        const char* value = nullptr;
         const char* equals = arg[1] == '-' ? std::strchr(arg, '=') : nullptr;
-        const std::size_t name_length = equals ? static_cast<std::size_t>(equals - arg) : std::strlen(arg);
+        if (equals) {
+            name_length = static_cast<std::size_t>(equals - arg);
+            value = equals + 1;
+        } else if (arg[1] == 'o' && arg[2] != '\0') {  // "-oFILE", as short options are written
+            name_length = 2;
+            value = arg + 2;
+        }
         const Valued option = valued_option(arg, name_length);
         *offending = arg;
         if (option == Valued::None) return OptionError::UnknownOption;
-        const char* value = equals ? equals + 1 : nullptr;
         if (!value) {
             if (i + 1 >= argc) return OptionError::MissingValue;
             value = argv[++i];
         }
         if (value[0] == '\0') return OptionError::MissingValue;
         *offending = value;
+        if (option == Valued::Key) key_given = true;
         const OptionError error = apply_value(option, value, options);
         if (error != OptionError::None) return error;
         *offending = nullptr;
     }
-    if (options->file_count == 0 && !options->help && !options->version) return OptionError::NoFiles;
+    if (options->file_count == 0 && !options->help && !options->version && options->input == BatchInput::Files)
+        return OptionError::NoFiles;
+    // JSON Lines are the engine's own door, at any degree: the fifth key
+    // unless another is asked for.
+    if (options->input == BatchInput::Jsonl && !key_given) options->key = BatchKey::Simultaneous;
     return OptionError::None;
 }

@@ -1,27 +1,16 @@
 // The reports, rows and lines of drovu-solve on their way out.
 #include "batch/batch_output.h"
 
-#include <cstring>
-
 #include "files/report_format.h"
 #include "files/report_writer.h"
-#include "platform/ui.h"
 
 bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output)
 {
-    std::memset(output, 0, sizeof *output);
-    output->path = path;
-    output->format = format;
-    output->digits = digits;
-    output->headed = headed;
-    if (!path) {
-        output->stream = stdout;
-        return true;
-    }
-    if (std::strlen(path) >= kOutputPathSize) return false;
-    if (!pick_temporary_name(path, output->temporary, sizeof output->temporary)) return false;
-    output->stream = std::fopen(output->temporary, "wb");
-    return output->stream != nullptr;
+    *output = BatchOutput{stdout, OutputFile(), path != nullptr, format, digits, headed, 0};
+    if (!path) return true;
+    if (!open_output_file(path, &output->file)) return false;
+    output->stream = output->file.stream;
+    return true;
 }
 
 static bool write_report(BatchOutput* output, const char* name, const Workspace& w)
@@ -32,7 +21,7 @@ static bool write_report(BatchOutput* output, const char* name, const Workspace&
     if (output->headed) {
         // CR LF like the reports, so the whole output is one kind of text.
         if (output->records > 0) std::fputs("\r\n", output->stream);
-        std::fprintf(output->stream, "==> %s <==\r\n", name);
+        std::fprintf(output->stream, "==> %s <==\r\n", shown_name(name));
     }
     std::fwrite(report, 1, static_cast<std::size_t>(length), output->stream);
     return true;
@@ -68,11 +57,6 @@ void write_failure(BatchOutput* output, const ScriptSource& source, int status, 
 bool close_output(BatchOutput* output)
 {
     // Write errors stay noted in the stream until the end.
-    if (!output->path) return std::fflush(stdout) == 0 && !std::ferror(stdout);
-    // A full disk often shows only when the last buffer goes out.
-    const bool written = !std::ferror(output->stream);
-    bool ok = std::fclose(output->stream) == 0 && written;
-    if (ok && output->records > 0) ok = ui_replace_file(output->temporary, output->path);
-    if (!ok || output->records == 0) std::remove(output->temporary);
-    return ok;
+    if (!output->to_file) return std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return close_output_file(&output->file, output->records > 0);
 }

@@ -1,30 +1,28 @@
-// Where drovu-solve puts what it finds: standard output, or a file that is
-// written beside its place first and put there in one step at the end; and
-// in which format.
+// Where drovu-solve puts what it finds: standard output, or the file of -o,
+// which is only ever replaced by a finished output; and in which format.
 #pragma once
 
 #include <cstdio>
 
 #include "batch/batch_options.h"
+#include "batch/file_system.h"
 #include "batch/script_formats.h"
 #include "solver/workspace.h"
 
-constexpr int kOutputPathSize = 1024;
-
 struct BatchOutput {
     std::FILE* stream;
-    const char* path;                       // null for standard output
-    char temporary[kOutputPathSize + 8];    // the file being written for path
+    OutputFile file;        // -o FILE; unused for standard output
+    bool to_file;
     BatchFormat format;
-    int digits;                             // significant digits of CSV and JSON numbers
-    bool headed;                            // reports of several files: a line names each
-    int records;                            // files written about so far
+    int digits;             // significant digits of CSV and JSON numbers
+    bool headed;            // reports of several files: a line names each
+    int records;            // equations written about so far
 };
 
-// Opens the output: standard output when path is null, else a new file
-// beside path. digits is what the rounding keeps (3..7), or kFullDigits.
-// headed asks for a "==> NAME <==" line before every report. False when the
-// file cannot be created; nothing is left behind then.
+// Opens the output: standard output when path is null, else path as
+// open_output_file opens it. digits is what the rounding keeps (3..7), or
+// kFullDigits. headed asks for a "==> NAME <==" line before every report.
+// False when the file cannot be made; nothing is left behind then.
 bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output);
 
 // Writes one solved equation: its report (the bytes of Save Data for the
@@ -41,8 +39,8 @@ bool write_solution(BatchOutput* output, const ScriptSource& source, const Works
 void write_failure(BatchOutput* output, const ScriptSource& source, int status, const char* error,
                    const char* caption, const char* text, const std::vector<ReaderNote>& notes);
 
-// Finishes the output. A file output replaces path only when something was
-// written about at least one file and every write succeeded; otherwise the
-// new file is removed and path stays as it was. False when a write or the
-// replacement failed.
+// Finishes the output. A file output takes its place only when something
+// was written about at least one equation and every write succeeded;
+// otherwise the new file is removed and what was there stays as it was.
+// False when a write or the replacement failed.
 bool close_output(BatchOutput* output);

@@ -5,18 +5,17 @@
 #include <cstring>
 
 #include "batch/batch_texts.h"
+#include "batch/batch_messages.h"
 #include "batch/console_ui.h"
+#include "batch/data_input.h"
 #include "batch/solution_proof.h"
 #include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
-#include "files/data_parser.h"
-#include "files/file_texts.h"
 #include "solver/solve_driver.h"
 #include "solver/workspace.h"
 
-// The command line names the five keys to solution in their order; auto
-// tries them in that order.
+// The command line names the five keys to solution in their order.
 static_assert(static_cast<int>(BatchKey::Standard) == static_cast<int>(SolveKey::Standard) &&
                   static_cast<int>(BatchKey::Param) == static_cast<int>(SolveKey::ParamChange) &&
                   static_cast<int>(BatchKey::Deflation) == static_cast<int>(SolveKey::Deflation) &&
@@ -25,27 +24,23 @@ static_assert(static_cast<int>(BatchKey::Standard) == static_cast<int>(SolveKey:
                   kSolvingKeys == kSolveKeys,
               "a BatchKey other than Auto is the SolveKey of the same name");
 
+// The order auto tries the keys in: simultaneous iteration, whose roots are
+// the most accurate wherever it finds them, then the window's four in the
+// settings dialog's order, for the equations it finds no solution of.
+constexpr BatchKey kAutoOrder[] = {BatchKey::Simultaneous, BatchKey::Standard, BatchKey::Param, BatchKey::Deflation,
+                                   BatchKey::ParamDeflation};
+static_assert(sizeof kAutoOrder / sizeof kAutoOrder[0] == kSolvingKeys, "auto tries every key");
+
 // One key tried, with what the Solve command said under it.
 struct Attempt {
     BatchKey key;
-    SolveStatus status;
+    SolveOutcome outcome;
     ConsoleLog log;
 };
 
-static void print_note(const char* path, const char* text)
-{
-    std::fprintf(stderr, "%s: %s\n", path, text);
-}
-
-// A message box of the window program, as "path: caption: text".
-static void print_box(const char* path, const char* label, const char* caption, const char* text)
-{
-    std::fprintf(stderr, "%s: %s%s: %s\n", path, label, caption, text);
-}
-
 // Each message as its box showed it. With auto, the key it came under goes
 // in front.
-static void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
+void print_messages(const char* path, const BatchKey* key, const ConsoleLog& log)
 {
     char label[64] = "";
     if (key) {
@@ -58,7 +53,7 @@ static void print_messages(const char* path, const BatchKey* key, const ConsoleL
 
 // A fresh window program in the input view, with the settings of the
 // command line.
-static void start_program(const BatchOptions& options, BatchKey key, int japanese)
+void start_program(const BatchOptions& options, BatchKey key, int japanese)
 {
     reset_workspace();
     console_reset();
@@ -71,8 +66,8 @@ static void start_program(const BatchOptions& options, BatchKey key, int japanes
     ws.display_mode = kModeInput;
 }
 
-static SolveStatus solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
-                               BatchKey key, int japanese)
+static SolveOutcome solve_under_key(const CoefficientText* records, int count, const BatchOptions& options,
+                                    BatchKey key, int japanese)
 {
     start_program(options, key, japanese);
     // Through the fields, as Read Data fills them, so the field filter runs
@@ -81,51 +76,34 @@ static SolveStatus solve_under_key(const CoefficientText* records, int count, co
         ui_set_text(ws.field_re[m], records[m].re);
         ui_set_text(ws.field_im[m], records[m].im);
     }
-    return run_solution(ws.main_window).status;
+    return run_solution(ws.main_window);
 }
 
-// The stable code of a refusal in JSON: the Solve command's message, by its
-// text in the language chosen.
-static const char* refusal_code(const char* text)
+// The stable code of a failure in JSON, from the first message the Solve
+// command showed (in the language chosen).
+const char* failure_code(const char* text)
 {
     static const struct {
-        EntryText text;
+        const TextPair& text;
         const char* code;
-    } kCodes[] = {{EntryText::IncorrectCoefficients, "incorrect_coefficients"},
-                  {EntryText::NoSolution, "no_coefficients"},
-                  {EntryText::ConstantTermZero, "constant_term_zero"},
-                  {EntryText::OutOfRange, "out_of_range"},
-                  {EntryText::AllZero, "all_zero"},
-                  {EntryText::HighestDegreeZero, "highest_degree_zero"}};
+    } kCodes[] = {{entry_text(EntryText::IncorrectCoefficients), "incorrect_coefficients"},
+                  {entry_text(EntryText::NoSolution), "no_coefficients"},
+                  {entry_text(EntryText::ConstantTermZero), "constant_term_zero"},
+                  {entry_text(EntryText::OutOfRange), "out_of_range"},
+                  {entry_text(EntryText::AllZero), "all_zero"},
+                  {entry_text(EntryText::HighestDegreeZero), "highest_degree_zero"},
+                  {failure_text(SolveResult::NoConvergence), "no_convergence"},
+                  {failure_text(SolveResult::TooLarge), "too_large"},
+                  {failure_text(SolveResult::Unexpected), "unexpected_error"},
+                  {failure_text(SolveResult::NotAllRoots), "not_all_roots"}};
     for (const auto& c : kCodes)
-        if (std::strcmp(text, pick_text(entry_text(c.text))) == 0) return c.code;
-    return "refused";
+        if (std::strcmp(text, pick_text(c.text)) == 0) return c.code;
+    return "no_solution";
 }
 
 static ScriptSource file_source(const char* path)
 {
     return {path, nullptr, 0};
-}
-
-// Reads the file's records as Read Data does; 0 after telling why not.
-static int read_records(const char* path, CoefficientText records[kRows], BatchOutput* output)
-{
-    std::FILE* file = std::fopen(path, "rb");
-    const bool opened = file != nullptr;
-    int accepted = 0;
-    if (opened) {
-        ByteSource source;
-        accepted = file_byte_source(file, &source) ? parse_data_records(source, records) : 0;
-        std::fclose(file);
-    }
-    if (accepted == 0) {
-        const char* caption = pick_text(kCaptionError);
-        const char* text = pick_text(file_text(opened ? FileText::NoData : FileText::FileMissing));
-        print_box(path, "", caption, text);
-        write_failure(output, file_source(path), kStatusNoData, opened ? "no_data" : "file_missing", caption,
-                      text, {});
-    }
-    return accepted;
 }
 
 // The first inaccurate solution, which auto keeps while it tries the later
@@ -146,19 +124,21 @@ static void tell(const char* path, bool automatic, const Attempt* attempts, int 
 }
 
 // The first message a Solve command showed, for the output.
-static void write_first_message(BatchOutput* output, const char* path, int status, const ConsoleLog& log)
+static void write_first_message(BatchOutput* output, const char* path, int status, const Attempt& attempt,
+                                const std::vector<ReaderNote>& notes)
 {
+    const ConsoleLog& log = attempt.log;
     const bool any = log.message_count > 0;
     const char* text = any ? log.messages[0].text : "";
-    const char* error = status == kStatusRefused ? refusal_code(text) : "no_solution";
-    write_failure(output, file_source(path), status, error, any ? log.messages[0].caption : "", text, {});
+    write_failure(output, file_source(path), status, failure_code(text), any ? log.messages[0].caption : "", text,
+                  notes);
 }
 
 // What scripts get of the solution in w: the finder's values, or with the
 // rounding on, the rounded values the report shows.
-static ScriptSolution script_solution(const Workspace& w, BatchKey key)
+ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vector<ReaderNote>& notes)
 {
-    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, {}};
+    ScriptSolution s{key_name(key), {}, {}, {}, {}, w.roots_accurate == 0, {}, {}, {}, notes};
     const bool rounded = w.rounding_enabled == 1;
     for (int k = 0; k < w.degree; ++k) {
         s.root_re.push_back(rounded ? w.root_re[k] : w.found_root_re[k]);
@@ -173,9 +153,10 @@ static ScriptSolution script_solution(const Workspace& w, BatchKey key)
 
 int solve_data_file(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
 {
-    CoefficientText records[kRows];
-    const int count = read_records(path, records, output);
-    if (count == 0) return kStatusNoData;
+    static DataInput input;
+    if (read_data_input(path, options.quiet, &input, output) == 0) return kStatusNoData;
+    const CoefficientText* records = input.records;
+    const int count = input.count;
 
     const bool automatic = options.key == BatchKey::Auto;
     const int keys = automatic ? kSolvingKeys : 1;
@@ -183,17 +164,19 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     int tried = 0, chosen = -1, fallback = -1;
     while (tried < keys && chosen < 0) {
         Attempt& a = attempts[tried];
-        a.key = automatic ? static_cast<BatchKey>(tried) : options.key;
-        a.status = solve_under_key(records, count, options, a.key, japanese);
+        a.key = automatic ? kAutoOrder[tried] : options.key;
+        a.outcome = solve_under_key(records, count, options, a.key, japanese);
         a.log = console_log();
         // The checks come before the key matters: another key cannot help.
-        if (a.status == SolveStatus::Refused) {
+        if (a.outcome.status == SolveStatus::Refused) {
             print_messages(path, nullptr, a.log);
-            write_first_message(output, path, kStatusRefused, a.log);
+            write_first_message(output, path, kStatusRefused, a, input.notes);
             return kStatusRefused;
         }
-        const bool inaccurate = a.status == SolveStatus::SolvedLargeErrors;
-        if (a.status == SolveStatus::Solved || (inaccurate && !automatic)) {
+        // The fifth method's solution is taken as it is, warning or not;
+        // of the window's keys, the first without a warning.
+        const bool inaccurate = a.outcome.status == SolveStatus::SolvedLargeErrors;
+        if (a.outcome.status == SolveStatus::Solved || (inaccurate && (!automatic || tried == 0))) {
             chosen = tried;
         } else if (inaccurate && fallback < 0) {
             fallback = tried;
@@ -206,8 +189,8 @@ int solve_data_file(const char* path, const BatchOptions& options, int japanese,
     tell(path, automatic, attempts, tried, chosen);
     // A solved equation always has a degree of 1..29, so its report fits.
     if (chosen < 0 ||
-        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key))) {
-        write_first_message(output, path, kStatusNoSolution, attempts[0].log);
+        !write_solution(output, file_source(path), used, script_solution(used, attempts[chosen].key, input.notes))) {
+        write_first_message(output, path, kStatusNoSolution, attempts[0], input.notes);
         return kStatusNoSolution;
     }
     return kStatusSolved;

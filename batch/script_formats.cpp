@@ -65,8 +65,8 @@ static void put_number(std::FILE* out, double x, int digits, const char* absent)
 // The code of a reader's note in JSON: stable words for scripts.
 static const char* note_code_name(NoteCode code)
 {
-    static const char* const kNames[] = {"not_numbers",       "joined_lines",     "long_field", "empty_field",
-                                         "no_imaginary_part", "after_last_row",   "lf_line_ends"};
+    static const char* const kNames[] = {"not_numbers", "joined_lines",      "single_field",   "long_field",
+                                         "empty_field", "no_imaginary_part", "after_last_row", "lf_line_ends"};
     static_assert(sizeof kNames / sizeof kNames[0] == static_cast<int>(NoteCode::Count), "one name per code");
     return kNames[static_cast<int>(code)];
 }

@@ -24,7 +24,7 @@ const char* to_utf8(const char* text, Charset from)
     static wchar_t wide[kMaxCharacters + 1];
     // Without MB_ERR_INVALID_CHARS a byte outside the code page becomes
     // U+FFFD or the page's default character; the result is valid either way.
-    const int length = MultiByteToWideChar(from == Charset::ShiftJis ? 932 : CP_ACP, 0, text, -1, wide,
+    const int length = MultiByteToWideChar(from == Charset::ShiftJis ? 932 : CP_UTF8, 0, text, -1, wide,
                                            kMaxCharacters + 1);
     if (length == 0 || WideCharToMultiByte(CP_UTF8, 0, wide, -1, converted, sizeof converted, nullptr, nullptr) == 0)
         converted[0] = '\0';

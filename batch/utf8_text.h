@@ -4,7 +4,7 @@
 #pragma once
 
 enum class Charset {
-    System,    // the command line's: the ANSI code page on Windows, UTF-8 elsewhere
+    System,    // the command line's file names: UTF-8 (on Windows made so from the wide command line)
     ShiftJis,  // code page 932, the program's own Japanese texts
 };
 

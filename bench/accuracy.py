@@ -10,9 +10,8 @@ drovu-solve under every key and with numpy.roots, and prints per family the
 largest relative root error |z - r| / |r|, each computed root paired with
 the nearest unpaired true one. F counts equations without a solution, W
 those solved with the large-error warning (their roots are counted too).
-drovu-solve's JSON gives the roots its report shows, after the display's
-decimal clean-up: a run of six 9s or 0s in a root's 17 digits is rounded
-away, which can move it by a few parts in 1e8.
+drovu-solve's JSON gives the roots as the finder computed them, each
+rounded once to double (not the report's cleaned-up texts).
 """
 import json
 import os

@@ -143,14 +143,10 @@ static SolveOutcome check_and_solve(UiHandle main_window, int n)
     }
 }
 
-static SolveOutcome read_and_solve(UiHandle main_window)
+// The equation read into saved_coef_re/im (index = power of X), degree n
+// >= 1, in solver order, checked and solved.
+static SolveOutcome solve_saved(UiHandle main_window, int n)
 {
-    reset_equation();
-    const int n = read_rows() - 1;
-    ws.degree = n;
-    if (!texts_are_numbers(n)) return refusal(EntryText::IncorrectCoefficients);
-    if (n < 1) return refusal(EntryText::NoSolution);
-
     for (int k = 0; k <= n; ++k) {
         ws.coef_re[k] = ws.saved_coef_re[n - k];
         ws.coef_im[k] = ws.saved_coef_im[n - k];
@@ -174,9 +170,32 @@ static SolveOutcome read_and_solve(UiHandle main_window)
     return outcome;
 }
 
+static SolveOutcome read_and_solve(UiHandle main_window)
+{
+    reset_equation();
+    const int n = read_rows() - 1;
+    ws.degree = n;
+    if (!texts_are_numbers(n)) return refusal(EntryText::IncorrectCoefficients);
+    if (n < 1) return refusal(EntryText::NoSolution);
+    return solve_saved(main_window, n);
+}
+
 SolveOutcome run_solution(UiHandle main_window)
 {
     const SolveOutcome outcome = read_and_solve(main_window);
+    show_outcome(main_window, outcome);
+    return outcome;
+}
+
+SolveOutcome run_solution_on_values(UiHandle main_window, const double* re, const double* im, int n)
+{
+    reset_equation();
+    ws.degree = n;
+    for (int k = 0; k <= n; ++k) {
+        ws.saved_coef_re[k] = re[k];
+        ws.saved_coef_im[k] = im[k];
+    }
+    const SolveOutcome outcome = n < 1 ? refusal(EntryText::NoSolution) : solve_saved(main_window, n);
     show_outcome(main_window, outcome);
     return outcome;
 }

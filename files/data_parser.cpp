@@ -87,12 +87,58 @@ void grid_text(const char* field, char out[kFieldTextSize])
         if (std::snprintf(out, kFieldTextSize, "%.*e", digits, whole) < kFieldTextSize) return;
 }
 
+// Where the line whose field 2 ends at the CR at pos ends. CR, space and
+// TAB bytes after it are passed; an LF then ends the line after itself, any
+// other byte just after the last CR before it. So CR LF and CR CR LF lines
+// end as they always did, and a file of CR-only lines reads line by line
+// instead of from the middle of the next one. A field 2 that runs to the end
+// of the file ends there.
+long long line_end(Cursor& cursor, long long pos)
+{
+    long long after_cr = pos;
+    for (int i = 0; i < kScanLimit; ++i) {
+        const int c = byte_at(cursor, pos + i);
+        if (c == '\n') return pos + i + 1;
+        if (c == '\r') after_cr = pos + i + 1;
+        else if (c != ' ' && c != '\t') break;
+    }
+    return after_cr;
+}
+
 enum class Record { Accepted, Rejected, Stop };
 
+// Why a record was not accepted, and the byte its note points to.
+struct Passed {
+    NoteCode code;
+    long long pos;
+};
+
+// The first byte of a field that is not white space (a field may start
+// with the line end of a blank line); pos itself when there is none.
+long long content_start(Cursor& cursor, long long pos, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (!is_white(static_cast<char>(byte_at(cursor, pos + i)))) return pos + i;
+    return pos;
+}
+
+// A line break inside a field, after its first byte of content: the field
+// has run on into the next line.
+bool spans_lines(Cursor& cursor, long long pos, int length)
+{
+    const long long start = content_start(cursor, pos, length);
+    for (long long p = start; p < pos + length; ++p) {
+        const int c = byte_at(cursor, p);
+        if (c == '\r' || c == '\n') return true;
+    }
+    return false;
+}
+
 // Reads the record that starts at pos. On Accepted or Rejected, *next is the
-// position after the line's LF. Both fields are read and tested even when the
-// first is not a number, so a rejected line is passed over as a whole.
-Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long long* next)
+// position after the line's end. Both fields are read and tested even when
+// the first is not a number, so a rejected line is passed over as a whole.
+// *passed says why a record was not accepted.
+Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long long* next, Passed* passed)
 {
     char re[kFieldBuffer] = {}, im[kFieldBuffer] = {};
 
@@ -103,9 +149,15 @@ Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long lon
     for (;; ++re_length) {
         int b = re_length < kScanLimit ? byte_at(cursor, a + re_length) : -1;
         if (b == ' ' || b == '\t' || b == ',') break;
-        if (b < 0) return Record::Stop;  // no separator within reach: no second field
+        if (b >= 0) continue;
+        // No separator within reach: no second field.
+        const bool at_end = re_length < kScanLimit;
+        *passed = {at_end ? NoteCode::SingleField : NoteCode::LongField, content_start(cursor, a, re_length)};
+        return Record::Stop;
     }
+    *passed = {NoteCode::EmptyField, a};
     if (re_length == 0) return Record::Stop;  // an empty first cell
+    passed->pos = content_start(cursor, a, re_length);
     const bool re_ok = copy_field(cursor, a, re_length, re) && number_test(re, nullptr);
 
     // One comma or one TAB, with any spaces around it, or spaces alone.
@@ -115,6 +167,7 @@ Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long lon
 
     // Field 2 ends only at a CR, or at the end of the file.
     int raw_length = 0;
+    passed->code = NoteCode::LongField;
     for (;; ++raw_length) {
         if (raw_length == kScanLimit) return Record::Stop;  // longer than 255 bytes
         int c = byte_at(cursor, b + raw_length);
@@ -122,23 +175,55 @@ Record read_record(Cursor& cursor, long long pos, CoefficientText* out, long lon
     }
     int im_length = raw_length;
     while (im_length > 0 && byte_at(cursor, b + im_length - 1) == ' ') --im_length;
+    passed->code = NoteCode::NoImaginaryPart;
     if (im_length == 0) return Record::Stop;  // an empty imaginary part
     const bool im_ok = copy_field(cursor, b, im_length, im) && number_test(im, nullptr);
 
-    const long long line_end = b + raw_length;
-    *next = line_end + kScanLimit;
-    for (int i = 0; i < kScanLimit; ++i) {
-        int c = byte_at(cursor, line_end + i);
-        if (c == '\n' || c < 0) {
-            *next = line_end + i + (c == '\n' ? 1 : 0);
-            break;
-        }
-    }
+    *next = line_end(cursor, b + raw_length);
 
-    if (!re_ok || !im_ok) return Record::Rejected;
+    if (!re_ok || !im_ok) {
+        passed->code = spans_lines(cursor, a, re_length) ? NoteCode::JoinedLines : NoteCode::NotNumbers;
+        return Record::Rejected;
+    }
     grid_text(re, out->re);
     grid_text(im, out->im);
     return Record::Accepted;
+}
+
+// Line numbers of byte positions, counted as an editor counts them: LF,
+// CR LF and a CR alone each end a line. Positions asked for only grow.
+struct LineCounter {
+    long long pos = 0;
+    long long line = 1;
+};
+
+long long line_of(Cursor& cursor, LineCounter& counter, long long pos)
+{
+    for (; counter.pos < pos; ++counter.pos) {
+        const int c = byte_at(cursor, counter.pos);
+        if (c == '\n' || (c == '\r' && byte_at(cursor, counter.pos + 1) != '\n')) ++counter.line;
+    }
+    return counter.line;
+}
+
+// The first byte from pos on that is not white space, looked for within
+// one window of bytes; -1 when none is.
+long long next_content(Cursor& cursor, long long pos)
+{
+    for (int i = 0, c; i < kWindow && (c = byte_at(cursor, pos + i)) >= 0; ++i)
+        if (!is_white(static_cast<char>(c))) return pos + i;
+    return -1;
+}
+
+// Lines ending with LF alone: the first line end in the first window of
+// the file is an LF.
+bool lf_line_ends(Cursor& cursor)
+{
+    for (int i = 0, c; i < kWindow && (c = byte_at(cursor, i)) >= 0; ++i) {
+        if (c == '\r') return false;
+        if (c == '\n') return true;
+    }
+    return false;
 }
 
 int read_memory(void* context, long long pos, char* buf, int count)
@@ -190,23 +275,37 @@ bool file_byte_source(std::FILE* file, ByteSource* source)
     return true;
 }
 
-int parse_data_records(const ByteSource& source, CoefficientText records[kRows])
+int parse_data_records(const ByteSource& source, CoefficientText records[kRows], const NoteSink* notes)
 {
     Cursor cursor;
     cursor.source = &source;
     cursor.start = 0;
     cursor.filled = 0;
+    LineCounter lines;
+    // Only the first of the notes of an LF-only file is true; the rest
+    // would follow from it.
+    const bool lf_only = notes && lf_line_ends(cursor);
+    auto note = [&](NoteCode code, long long pos) {
+        if (notes && !lf_only) notes->add(notes->context, {line_of(cursor, lines, pos), code});
+    };
+    if (lf_only) notes->add(notes->context, {1, NoteCode::LfLineEnds});
 
     int accepted = 0;
-    long long pos = 0;
+    // A UTF-8 byte-order mark, as spreadsheets write one, is no part of the
+    // first line; the size tests below still count it.
+    long long pos = byte_at(cursor, 0) == 0xEF && byte_at(cursor, 1) == 0xBB && byte_at(cursor, 2) == 0xBF ? 3 : 0;
     while (source.size > 0 && accepted < kRows) {
         long long next = 0;
-        Record record = read_record(cursor, pos, &records[accepted], &next);
-        if (record == Record::Stop) break;
+        Passed passed{};
+        Record record = read_record(cursor, pos, &records[accepted], &next, &passed);
+        if (record != Record::Accepted) note(passed.code, passed.pos);
+        if (record == Record::Stop) return accepted;
         if (record == Record::Accepted) ++accepted;
         pos = next;
         // A line needs at least three bytes, so a last byte alone starts nothing.
-        if (pos >= source.size - 1) break;
+        if (pos >= source.size - 1) return accepted;
     }
+    const long long more = source.size > 0 ? next_content(cursor, pos) : -1;
+    if (more >= 0) note(NoteCode::AfterLastRow, more);
     return accepted;
 }

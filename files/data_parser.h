@@ -38,6 +38,7 @@ struct CoefficientText {
 enum class NoteCode {
     NotNumbers,       // a line of two fields that are not both numbers
     JoinedLines,      // a single field: read together with the next line
+    SingleField,      // a single field at the end of the file
     LongField,        // a field over 255 bytes ended the reading
     EmptyField,       // a line starting with TAB or comma ended the reading
     NoImaginaryPart,  // a separator and nothing after it ended the reading
@@ -51,9 +52,18 @@ struct ReaderNote {
     NoteCode code;
 };
 
+// Where the notes of a reading go, one call per note, in the file's order.
+struct NoteSink {
+    void (*add)(void* context, const ReaderNote& note);
+    void* context;
+};
+
 // Reads records from the start of source until 30 are accepted, the data
 // ends, or a line ends the reading (an empty or overlong field). Line m of
 // the accepted ones goes to records[m]; lines that do not hold two numbers
-// are passed over. Returns the number accepted, 0..kRows. Never touches a
-// byte at or after source.size.
-int parse_data_records(const ByteSource& source, CoefficientText records[kRows]);
+// are passed over. A UTF-8 byte-order mark at the start is passed over.
+// Each line passed over, the line that ended the reading and data after the
+// 30th record are told to notes (when not null); a file whose first line
+// ends with LF alone gets that one note instead. Returns the number
+// accepted, 0..kRows. Never touches a byte at or after source.size.
+int parse_data_records(const ByteSource& source, CoefficientText records[kRows], const NoteSink* notes = nullptr);

@@ -8,6 +8,7 @@
 
 #include "files/file_texts.h"
 #include "files/report_format.h"
+#include "files/temporary_file.h"
 #include "solver/workspace.h"
 
 // The strip's rectangle redrawn once the dialog is gone: that of the
@@ -50,26 +51,15 @@ bool has_txt_extension(const char* file_name)
     return true;
 }
 
-bool pick_temporary_name(const char* path, char* name, std::size_t capacity)
-{
-    for (int i = 0; i < 10; ++i) {
-        if (std::snprintf(name, capacity, "%s.~%d", path, i) >= static_cast<int>(capacity)) return false;
-        std::FILE* existing = std::fopen(name, "rb");
-        if (!existing) return true;
-        std::fclose(existing);
-    }
-    return false;
-}
-
 bool write_report_file(const char* path)
 {
     char bytes[kReportCapacity];
     const int length = compose_report(ws, bytes, kReportCapacity);
     if (length < 0) return false;
 
-    char temporary[kPathSize + 8];
-    if (!pick_temporary_name(path, temporary, sizeof temporary)) return false;
-    std::FILE* file = std::fopen(temporary, "wb");
+    char stem[kPathSize + 2], temporary[kPathSize + 16];
+    std::snprintf(stem, sizeof stem, "%s.~", path);
+    std::FILE* file = create_temporary_file(stem, temporary, sizeof temporary);
     if (!file) return false;
     bool ok = std::fwrite(bytes, 1, static_cast<std::size_t>(length), file) == static_cast<std::size_t>(length);
     // A full disk often shows only when the last buffer goes out.

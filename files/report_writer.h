@@ -19,12 +19,8 @@ int has_free_space(const char* root_path, unsigned bytes);
 // Whether a file name ends in ".txt", in any mix of cases.
 bool has_txt_extension(const char* file_name);
 
-// A name beside path that no file has yet (path + ".~0" .. ".~9"), so that
-// nothing of the user's is overwritten by an unfinished report. False when
-// all ten exist or the name does not fit capacity.
-bool pick_temporary_name(const char* path, char* name, std::size_t capacity);
-
-// Writes the report of the workspace to path: to a new file beside it first,
-// which then replaces path in one step. False when any of it failed; path is
+// Writes the report of the workspace to path: to a new file beside it first
+// (path + ".~" + random digits, made exclusively), which then replaces path
+// in one step. False when any of it failed; path is
 // then as it was and no new file is left behind.
 bool write_report_file(const char* path);

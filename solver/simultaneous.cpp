@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 #include "solver/root_finder.h"
 #include "solver/workspace.h"
@@ -24,11 +25,30 @@ constexpr ext kTwoPi = 6.283185307179586476925286766559L;
 // x^n - 1 keep an iteration that starts on them.
 constexpr ext kStartTurn = 0.7L;
 
+// Room for count values: on the stack up to the window's degree, so that
+// the window program's solve takes nothing from the heap; on the heap
+// beyond it, O(n) whatever the degree.
+template <typename T>
+class Scratch {
+public:
+    explicit Scratch(int count) : heap_(count > kRows ? count : 0), data_(count > kRows ? heap_.data() : stack_) {}
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    T& operator[](int i) { return data_[i]; }
+    const T& operator[](int i) const { return data_[i]; }
+    T* data() { return data_; }
+
+private:
+    T stack_[kRows] = {};
+    std::vector<T> heap_;
+    T* data_;
+};
+
 struct Polynomial {
     const ext* re;  // re[k] + i im[k] multiplies x^(n-k)
     const ext* im;
     int n;
-    ext size[kRows];  // |a_k|
+    const ext* size;  // |a_k|
 };
 
 inline ext modulus(ext re, ext im)
@@ -152,14 +172,20 @@ Reading read_at(const Polynomial& p, ext z_re, ext z_im, Compensation compensati
     }
     const int first = reversed ? n : 0, step = reversed ? -1 : 1;
     ext v_re = p.re[first], v_im = p.im[first], d_re = 0, d_im = 0, s = p.size[first];
-    for (int i = 1, k = first + step; i <= n; ++i, k += step) {
-        const ext t_re = d_re * x_re - d_im * x_im + v_re;
-        d_im = d_re * x_im + d_im * x_re + v_im;
-        d_re = t_re;
-        const ext u_re = v_re * x_re - v_im * x_im + p.re[k];
-        v_im = v_re * x_im + v_im * x_re + p.im[k];
-        v_re = u_re;
-        s = s * x_size + p.size[k];
+    if (compensation == Compensation::Both) {
+        // The compensated scheme computes value and derivative anew; only
+        // the sum of the moduli is wanted from here.
+        for (int i = 1, k = first + step; i <= n; ++i, k += step) s = s * x_size + p.size[k];
+    } else {
+        for (int i = 1, k = first + step; i <= n; ++i, k += step) {
+            const ext t_re = d_re * x_re - d_im * x_im + v_re;
+            d_im = d_re * x_im + d_im * x_re + v_im;
+            d_re = t_re;
+            const ext u_re = v_re * x_re - v_im * x_im + p.re[k];
+            v_im = v_re * x_im + v_im * x_re + p.im[k];
+            v_re = u_re;
+            s = s * x_size + p.size[k];
+        }
     }
     if (compensation != Compensation::None)
         compensated_horner(p, first, step, x_re, x_im, compensation == Compensation::Both, v_re, v_im, d_re, d_im);
@@ -219,8 +245,9 @@ void unit_point(ext angle, ext& c, ext& s)
 void starting_points(const Polynomial& p, ext* z_re, ext* z_im)
 {
     const int n = p.n;
-    ext height[kRows];
-    int hull[kRows], count = 0;
+    Scratch<ext> height(n + 1);
+    Scratch<int> hull(n + 1);
+    int count = 0;
     for (int k = 0; k <= n; ++k) {
         const ext size = p.size[n - k];
         if (size == 0) continue;
@@ -388,34 +415,43 @@ void polish(const Polynomial& p, ext* z_re, ext* z_im, const RootState* state)
 
 }  // namespace
 
-int find_roots_simultaneously(int n)
+int simultaneous_roots(const long double* a_re, const long double* a_im, int n, long double* z_re,
+                       long double* z_im)
 {
-    if (n < 1 || n >= kRows) return ROOTS_NO_CONVERGENCE;
-    ext* a_re = ws.work_re;
-    ext* a_im = ws.work_im;
-    Polynomial p{a_re, a_im, n, {}};
+    if (n < 1) return ROOTS_NO_CONVERGENCE;
+    Scratch<ext> size(n + 1);
     for (int k = 0; k <= n; ++k) {
         if (!std::isfinite(a_re[k]) || !std::isfinite(a_im[k])) return ROOTS_NO_CONVERGENCE;
-        p.size[k] = modulus(a_re[k], a_im[k]);
+        size[k] = modulus(a_re[k], a_im[k]);
     }
-    if (p.size[0] == 0 || p.size[n] == 0) return ROOTS_NO_CONVERGENCE;
+    if (size[0] == 0 || size[n] == 0) return ROOTS_NO_CONVERGENCE;
 
-    ext z_re[kRows], z_im[kRows];
     if (n == 1) {
         // -a_1 / a_0
         const ext q = a_re[0] * a_re[0] + a_im[0] * a_im[0];
         z_re[0] = -(a_re[1] * a_re[0] + a_im[1] * a_im[0]) / q;
         z_im[0] = -(a_im[1] * a_re[0] - a_re[1] * a_im[0]) / q;
     } else {
+        const Polynomial p{a_re, a_im, n, size.data()};
         starting_points(p, z_re, z_im);
-        RootState state[kRows] = {};
-        if (!iterate(p, z_re, z_im, state)) return ROOTS_NO_CONVERGENCE;
-        polish(p, z_re, z_im, state);
+        Scratch<RootState> state(n);
+        if (!iterate(p, z_re, z_im, state.data())) return ROOTS_NO_CONVERGENCE;
+        polish(p, z_re, z_im, state.data());
     }
-    for (int k = 0; k < n; ++k) {
+    for (int k = 0; k < n; ++k)
         if (!std::isfinite(z_re[k]) || !std::isfinite(z_im[k])) return ROOTS_NO_CONVERGENCE;
-        a_re[k] = z_re[k];
-        a_im[k] = z_im[k];
+    return ROOTS_OK;
+}
+
+int find_roots_simultaneously(int n)
+{
+    if (n < 1 || n >= kRows) return ROOTS_NO_CONVERGENCE;
+    ext z_re[kRows], z_im[kRows];
+    const int result = simultaneous_roots(ws.work_re, ws.work_im, n, z_re, z_im);
+    if (result != ROOTS_OK) return result;
+    for (int k = 0; k < n; ++k) {
+        ws.work_re[k] = z_re[k];
+        ws.work_im[k] = z_im[k];
     }
     return ROOTS_OK;
 }

@@ -19,8 +19,9 @@ WORK = (SCRATCH := tempfile.TemporaryDirectory(prefix='drovu-solve-test.')).name
 failed = 0
 
 
-def run(*args):
-    p = subprocess.run([SOLVE, *args], capture_output=True, cwd=WORK)
+def run(*args, stdin_file=None):
+    with open(stdin_file or os.devnull, 'rb') as stdin:
+        p = subprocess.run([SOLVE, *args], capture_output=True, cwd=WORK, stdin=stdin)
     return p.returncode, p.stdout, p.stderr
 
 
@@ -30,11 +31,15 @@ def check(name, ok):
     print(('ok   ' if ok else 'FAIL ') + name)
 
 
+# The reader's notes on standard error: "FILE:LINE: text".
+NOTE_LINE = re.compile(rb'^[^\n]*:\d+: [^\n]*\n', re.M)
+
+
 # Each wanted text (UTF-8 here, Shift-JIS in the output) is in found; "!text"
-# is not; (text, n): n times. None: found is empty.
+# is not; (text, n): n times. None: found is empty but for the reader's notes.
 def holds(found, wanted):
     if wanted is None:
-        return not found
+        return not NOTE_LINE.sub(b'', found)
     for w in wanted:
         text, n = w if isinstance(w, tuple) else (w[1:], 0) if w[0] == '!' else (w, None)
         got = found.count(text.encode('cp932'))
@@ -48,11 +53,12 @@ TITLE = '    DROVU [Solution by {} method]\r\n'
 NOTE = 'Note: SOLUTION may not be proper, because of large ERROR(s).'
 # name, arguments, exit status, what standard output and standard error hold
 CASES = [
-    ('every example solves with auto', ['--key', 'auto', *EX], 0, [('==> ', len(EX))],
-     ['solved with key param', '!solved with key standard', f'needs_param_change.txt: key standard: {NO_CONVERGENCE}']),
+    ('every example solves with auto, by simultaneous iteration', ['--key', 'auto', *EX], 0,
+     [('==> ', len(EX)), (TITLE.format('simultaneous iteration'), len(EX))], None),
     ('Standard fails one example (4), the others are written', EX, 4,
      [('==> ', len(EX) - 1), f'!==> {PARAM}'], [(f'needs_param_change.txt: {NO_CONVERGENCE}', 1)]),
-    ('auto keeps the first key that solves', ['--key', 'auto', INTEGER], 0, [TITLE.format('standard')], None),
+    ('auto starts with simultaneous iteration', ['--key', 'auto', INTEGER], 0,
+     [TITLE.format('simultaneous iteration')], None),
     *((f'wrong usage {a}', a.split(), 1, None, ['drovu-solve --help']) for a in
       ['', '--bogus x', '--key x', '--key fast x', '--round E-9 x', '--round 6 x', '--lang fr x', '-o',
        '--key= x', '--format xml x']),
@@ -60,46 +66,44 @@ CASES = [
     ('LF line ends: no data line', [D['lf_only']], 2, None, ['Not existing the imaginary part?']),
     ('refused coefficients', [D['refused_range']], 3, None, ['Error: 1.0E-100 <= |input value| <= 1.0E100, if not']),
     ('a refusal tries no other key', ['--key', 'auto', D['zero_constant']], 3, None, ['Warning:', '!key']),
-    ('auto ends with simultaneous iteration', ['--key', 'auto', D['fourth_roots']], 0,
-     [TITLE.format('simultaneous iteration')],
-     [*(f'key {k}: Error' for k in ('standard', 'param', 'deflation', 'param-deflation')),
-      'solved with key simultaneous']),
+    ('auto solves where the window\'s keys find no convergence', ['--key', 'auto', D['fourth_roots']], 0,
+     [TITLE.format('simultaneous iteration')], None),
     ('a failure does not stop the others; the first names the status',
      ['missing.txt', D['refused_range'], CUBIC, D['fourth_roots'], QUADRATIC], 2,
      [('==> ', 2), f'{CUBIC} <==', f'{QUADRATIC} <=='], ['refused_range.txt: Error', 'fourth_roots.txt: Error']),
     *((f'--key {k} names its method', ['--key', k, INTEGER], 0, [TITLE.format(t)], None) for k, t in
       [('standard', 'standard'), ('param', 'parameter change (X -> 1/Y)'), ('deflation', 'deflation'),
        ('param-deflation', 'parameter change + deflation'), ('simultaneous', 'simultaneous iteration')]),
-    ('auto passes over large errors', ['--key=auto', D['accurate_only_by_last_key']], 0,
-     [TITLE.format('parameter change + deflation'), '!Note:'], ['Information:', 'solved with key param-deflation']),
-    ('auto falls back to the first that solved', [D['huge_root'], '--key', 'auto'], 0,
-     [TITLE.format('standard'), NOTE], ['key simultaneous: Information', 'solved with key standard']),
+    ('auto: accurate where only the last window key is', ['--key=auto', D['accurate_only_by_last_key']], 0,
+     [TITLE.format('simultaneous iteration'), '!Note:'], None),
+    ('auto keeps simultaneous iteration\'s solution, warning and all', [D['huge_root'], '--key', 'auto'], 0,
+     [TITLE.format('simultaneous iteration'), NOTE], ['key simultaneous: Information', '!solved with key']),
     ('--round E-4 rounds and zeroes', ['--round', 'E-4', CUBIC], 0, ['X(1)   3.0000000e+00     0\r'], None),
     ('--help', ['--help'], 0, ['Usage: drovu-solve', 'Exit status', '--format'], None),
     ('--lang ja: refusal', ['--lang', 'ja', D['refused_range']], 3, None, ['エラー: 1.0E-100 <= |入力数値|']),
     ('--lang ja: missing file', ['--lang', 'ja', 'missing.txt'], 2, None, ['missing.txt: エラー: ファイルが存在しません.']),
-    ('--lang ja: auto', ['--lang', 'ja', '--key', 'auto', PARAM], 0, [],
-     ['解法 standard: エラー: 非収束のため解は得られません!', '解法 param で解きました']),
+    ('--lang ja: auto', ['--lang', 'ja', '--key', 'auto', D['huge_root']], 0, [],
+     ['解法 simultaneous: お知らせ: 解の誤差が大きいので']),
     ('--lang ja: the closing note', ['--lang', 'ja', D['wilkinson16']], 0,
      ['注: 解の誤差が大きいので、正しくない解と思われます.', TITLE.format('standard')], ['お知らせ: 解の誤差が大きいので']),
     ('long numbers keep their values', [D['long_fields']], 0,
      ['X^0   -1.23456789e-05    1.000000000e+01', 'X^1    1.2345678901234   1.234567890e+99'], None),
     ('a long tiny number is refused, not solved as 0', [D['tiny_constant']], 3, None, ['1.0E-100 <= |input value|']),
     ('JSON keeps failures', ['--format', 'json', 'missing.txt', D['refused_range'], D['fourth_roots']], 2,
-     ['"status":2,"error":"file_missing","caption":"Error","message":"The file does not exist."}\n', '"status":3,"error":"out_of_range"', '"status":4,"error":"no_solution"'], []),
+     ['"status":2,"error":"file_missing","caption":"Error","message":"The file does not exist."}\n', '"status":3,"error":"out_of_range"', '"status":4,"error":"no_convergence"'], []),
 ]
 for name, args, status, out, err in CASES:
     code, stdout, stderr = run(*args)
     check(name, code == status and holds(stdout, out) and holds(stderr, err))
 
 golden = open(f'{HERE}/golden/quadratic_complex.txt', 'rb').read()
-check('one file: the very bytes of Save Data, no header', run(QUADRATIC) == (0, golden, b''))
+check('one file: the very bytes of Save Data, no header', run('-q', QUADRATIC) == (0, golden, b''))
 
 # -o FILE gets what standard output gets; a run without a report leaves it.
 _, both, _ = run(CUBIC, QUADRATIC)
 open(f'{WORK}/keep.txt', 'w').write('old')
 checks = [
-    run('-o', 'both.txt', CUBIC, QUADRATIC) == (0, b'', b'') and open(f'{WORK}/both.txt', 'rb').read() == both,
+    run('-q', '-o', 'both.txt', CUBIC, QUADRATIC) == (0, b'', b'') and open(f'{WORK}/both.txt', 'rb').read() == both,
     run('-o', 'keep.txt', D['fourth_roots'])[0] == 4 and open(f'{WORK}/keep.txt').read() == 'old',
     run('--output', 'new.txt', 'missing.txt')[0] == 2 and not os.path.exists(f'{WORK}/new.txt'),
     run('-o', 'part.txt', D['fourth_roots'], CUBIC)[0] == 4 and b'fourth' not in open(f'{WORK}/part.txt', 'rb').read(),
@@ -148,6 +152,30 @@ for args, digits in [(['--key', 'auto'], 17), (['--round', 'E-6'], 5), (['--key'
                        enumerate(zip(o['roots'], o['errors']))]
     check(f'CSV and JSON, {" ".join(args)}: the doubles of the report', ok and len(rows) == sum(
         int(o.get('degree', 0)) for o in objects))
+
+# Files read as written: a byte-order mark, CR-only lines, a pipe; every
+# line passed over told on standard error, with its line, and in JSON.
+CUBIC_LINES = ['Re Im', '-6 0', '11 0', '-6 0', 'one', 'two three', '1 0', '1,']
+for name, data in [('bom.txt', '\ufeff' + '\r\n'.join(CUBIC_LINES[1:4] + CUBIC_LINES[6:7]) + '\r\n'),
+                   ('cr.txt', '\r'.join(CUBIC_LINES) + '\r'), ('lf.txt', '\n'.join(CUBIC_LINES) + '\n')]:
+    open(f'{WORK}/{name}', 'w', newline='', encoding='utf-8').write(data)
+os.mkdir(f'{WORK}/folder')
+piped = subprocess.run(f'cat cr.txt | {SOLVE} --format json - 2>&1', shell=True, capture_output=True, cwd=WORK)
+notes = [{'line': 1, 'code': 'not_numbers'}, {'line': 5, 'code': 'joined_lines'},
+         {'line': 8, 'code': 'no_imaginary_part'}]
+solved = {'status': 0, 'degree': 3, 'notes': notes}
+check('a BOM, CR-only lines and a pipe give the cubic written there, with notes',
+      json.loads(run('--format', 'json', 'bom.txt')[1])['degree'] == 3 and
+      {k: v for k, v in json.loads(piped.stdout.splitlines()[-1]).items() if k in solved} == solved and
+      piped.stdout.startswith(b'-:1: not two numbers: line passed over\n-:5: a single field') and
+      run('cr.txt')[2] == run('-', stdin_file=f'{WORK}/cr.txt')[2].replace(b'-:', b'cr.txt:') and
+      run('-q', 'cr.txt')[2] == b'')
+code, out, err = run('--format', 'json', 'lf.txt', 'folder', '/dev/stdin')
+check('LF line ends: one note; a folder cannot be read; every line names its file',
+      json.loads(out.splitlines()[0])['notes'] == [{'line': 1, 'code': 'lf_line_ends'}] and
+      json.loads(out.splitlines()[1])['error'] == 'cannot_read' and code == 2 and
+      err.count(b'lf.txt:1: lines end with LF alone') == 1 and b'folder: Error: The file cannot be read.\n' in err and
+      all(re.match(rb'(lf\.txt|folder|/dev/stdin):', line) for line in err.splitlines()))
 
 # Roots near round numbers are the finder's, not the display's: each within
 # 1e-15 of the roots mpmath finds for the coefficients as written.

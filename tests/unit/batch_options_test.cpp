@@ -26,7 +26,7 @@ static std::string meaning(std::vector<std::string> words)
     for (int n : {o.rounding_digit, int(o.language), int(o.format)}) m += " " + std::to_string(n);
     m += std::string(" ") + (o.output ? o.output : "-");
     for (int i = 0; i < o.file_count; ++i) m += std::string(" ") + o.files[i];
-    return m + (o.help ? " help" : "") + (o.version ? " version" : "");
+    return m + (o.help ? " help" : "") + (o.version ? " version" : "") + (o.quiet ? " quiet" : "");
 }
 
 TEST(BatchOptions, WhatEachCommandLineMeans)
@@ -42,6 +42,9 @@ TEST(BatchOptions, WhatEachCommandLineMeans)
         // option's value never is, even when it names one.
         {{"--", "--key", "-o", "-"}, "standard -1 0 0 - --key -o -"},
         {{"-o", "a.txt", "b.txt"}, "standard -1 0 0 a.txt b.txt"},
+        // "-o -" is standard output; "-oFILE" is "-o FILE"; -q is --quiet.
+        {{"-oa.txt", "-o", "-", "-q", "b.txt"}, "standard -1 0 0 - b.txt quiet"},
+        {{"-o-x", "--quiet", "b"}, "standard -1 0 0 -x b quiet"}, {{"-ox", "b"}, "standard -1 0 0 x b"},
         {{"--help"}, "standard -1 0 0 - help"}, {{"-h"}, "standard -1 0 0 - help"},
         {{"--version"}, "standard -1 0 0 - version"}, {{"--key", "auto"}, "error 7 "},
         {{"--keys", "auto", "x"}, "error 1 --keys"}, {{"x", "--key"}, "error 2 --key"},
@@ -71,4 +74,30 @@ TEST(BatchOptions, NumbersReadBackAsTheirDoubles)
         EXPECT_EQ(decimal_to_double(text, nullptr), c.x) << text;
     }
     EXPECT_FALSE(format_number(INFINITY, kFullDigits, text, sizeof text) || format_number(NAN, 5, text, 32));
+}
+
+// JSON Lines need no file (standard input) and take the fifth key unless
+// told otherwise; data files keep the window's default.
+TEST(BatchOptions, JsonLinesInput)
+{
+    const struct { std::vector<std::string> args; int error; BatchKey key; bool highest_first; int files; } cases[] = {
+        {{"--input", "jsonl"}, 0, BatchKey::Simultaneous, false, 0},
+        {{"--input=jsonl", "--key", "param", "--highest-first", "a", "-"}, 0, BatchKey::Param, true, 2},
+        {{"--input", "files", "a"}, 0, BatchKey::Standard, false, 1},
+        {{"--input", "files"}, int(OptionError::NoFiles), BatchKey::Standard, false, 0},
+        {{"--input", "xml", "a"}, int(OptionError::BadInput), BatchKey::Standard, false, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = c.args;
+        std::vector<char*> argv = {const_cast<char*>("drovu-solve")};
+        for (auto& w : words) argv.push_back(&w[0]);
+        BatchOptions o;
+        const char* blamed = nullptr;
+        const int error = int(parse_options(int(argv.size()), argv.data(), &o, &blamed));
+        EXPECT_EQ(error, c.error) << c.args[0] << " " << c.args[1];
+        if (error) continue;
+        EXPECT_EQ(o.key, c.key) << c.args[1];
+        EXPECT_EQ(o.highest_first, c.highest_first) << c.args[1];
+        EXPECT_EQ(o.file_count, c.files) << c.args[1];
+    }
 }

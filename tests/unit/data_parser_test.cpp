@@ -43,6 +43,11 @@ TEST(DataParser, RecordsFromBytes)
         {"1 2\r\n\t5\r\n3 4\r\n", {{"1", "2"}}}, {"\t1 2\r\n", {}}, {"1 2\r\n1,\r\n3 4\r\n", {{"1", "2"}}},
         {"1 2\r\n1 \r\n3 4\r\n", {{"1", "2"}}},
         {"1 2\n3 4\n5 6\n", {}}, {"1 x\r\ny 2\r\n3 4\r\n", {{"3", "4"}}}, {"", {}}, {"     ", {}}, {"123456", {}},
+        // A byte-order mark is no part of the first line; a line ends at CR
+        // LF, at CR (spaces, TABs, CRs) LF, or after the last CR before data.
+        {"\xEF\xBB\xBF-6 0\r\n11 0\r\n", {{"-6", "0"}, {"11", "0"}}}, {"\xEF\xBB-6 0\r\n11 0\r\n", {{"11", "0"}}},
+        {"1 2\r3 4\r\r5 6\r", {{"1", "2"}, {"3", "4"}, {"5", "6"}}}, {"1 2\rx y\r3 4", {{"1", "2"}, {"3", "4"}}},
+        {"1 2\r\r\n3 4\r \t\r\n5 6\r\n", {{"1", "2"}, {"3", "4"}, {"5", "6"}}}, {"1 2\r \n\n3 4", {{"1", "2"}, {"3", "4"}}},
         {std::string("1\0" "5 2\r\n", 7) + "3 4\r\n", {{"3", "4"}}},
         {"1e300 0\r\n", {{"1e300", "0"}}}, {"1.1e300 0\r\n2 0\r\n", {{"2", "0"}}}, {"2e 3E+\r\n", {{"2e", "3E+"}}},
         // The CR LF of a blank line goes with the next field and is dropped
@@ -66,6 +71,36 @@ TEST(DataParser, RecordsFromBytes)
     const Rows rows = parse(thirty_one);
     ASSERT_EQ(rows.size(), 30u);
     EXPECT_EQ(rows.back(), (std::pair<std::string, std::string>{"29", "-29"}));
+}
+
+// Every line passed over, and where and why the reading stopped, is told
+// once, at the line an editor shows it on; a clean file tells nothing.
+TEST(DataParser, NotesSayWhatWasPassedOver)
+{
+    using N = NoteCode;
+    const std::string d256 = "0." + std::string(254, '1');
+    std::string thirty;
+    for (int i = 0; i < 30; ++i) thirty += "1 " + std::to_string(i) + "\r\n";
+    const struct { std::string bytes; std::vector<std::pair<long long, N>> notes; } cases[] = {
+        {"1 2\r\n3 4\r\n", {}}, {"\xEF\xBB\xBF" "1 2\r3 4\r", {}}, {thirty + "\r\n \r\n", {}},
+        {"Re Im\r\n1 2\r\n1 2 3\r\n", {{1, N::NotNumbers}, {3, N::NotNumbers}}},
+        {"\r\n\r\nRe Im\r\n1 2\r\n", {{3, N::NotNumbers}}}, {"1 x\r\r\n5 6\r\ny 1\r", {{1, N::NotNumbers}, {4, N::NotNumbers}}},
+        {"Coefficients\r\n1 2\r\n3 4\r\n", {{1, N::JoinedLines}}}, {"1 2\r\n34", {{2, N::SingleField}}},
+        {"1 2\r\n" + d256 + " 1\r\n3 4\r\n", {{2, N::LongField}}}, {"1 2\r\n1 " + d256 + "\r\n", {{2, N::LongField}}},
+        {"1 2\r\n\t5 6\r\n3 4\r\n", {{2, N::EmptyField}}}, {",5 6\r\n", {{1, N::EmptyField}}},
+        {"1 2\r\n1,\r\n3 4\r\n", {{2, N::NoImaginaryPart}}}, {thirty + "\r\n 7 8\r\n", {{32, N::AfterLastRow}}},
+        {"Re Im\n1 2\n3 4\n", {{1, N::LfLineEnds}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<long long, N>> notes;
+        const NoteSink sink = {[](void* to, const ReaderNote& n) {
+                                   static_cast<decltype(notes)*>(to)->emplace_back(n.line, n.code);
+                               }, &notes};
+        CoefficientText records[kRows];
+        const int with = parse_data_records(memory_byte_source(c.bytes.data(), c.bytes.size()), records, &sink);
+        EXPECT_EQ(notes, c.notes) << "'" << show(c.bytes) << "'";
+        EXPECT_EQ(with, static_cast<int>(parse(c.bytes).size())) << "notes change nothing: '" << show(c.bytes) << "'";
+    }
 }
 
 // However large the file, the reader asks for nothing outside it and for
