@@ -8,8 +8,8 @@ Three sets of equations:
             (texts of at most 15 characters) and solved by drovu-solve
             --key simultaneous --format json;
   random    random complex equations of degree 1..MAX_DEGREE (default 1000);
-  families  classical hard equations up to MAX_DEGREE: Wilkinson, Chebyshev,
-            roots of unity, Mignotte, Kac, multiple and clustered roots.
+  families  bench/families.py's classical families up to MAX_DEGREE, and
+            multiple and clustered roots.
 For random and families drovu-solve --input jsonl --key simultaneous solves
 and proves them (as data files too where their texts fit); bench's
 prove_loop, the proof alone, must give the same radii. The reference roots come from
@@ -219,33 +219,22 @@ def product(roots):
     return c
 
 
-def chebyshev(n):
-    t0, t1 = [1], [1, 0]  # highest power first
-    for _ in range(n - 1):
-        t0, t1 = t1, [2 * a - b for a, b in zip(t1 + [0], [0, 0] + t0)]
-    return t1 if n >= 1 else t0
-
-
-def family_equations(max_degree, rng):
+def family_equations(max_degree):
+    """bench/families.py's families, and multiple and clustered roots."""
     def ints(coefficients):
         return [(str(c), "0") for c in coefficients]
 
-    for n in (10, 20):
-        yield f"wilkinson-{n}", ints(product(range(1, n + 1)))
-    for n in (20, 50, 100):
-        if n <= max_degree:
-            yield f"chebyshev-{n}", ints(chebyshev(n))
-    for n in (29, 100, 500, 1000):
-        if n <= max_degree:
-            yield f"unity-{n}", ints([1] + [0] * (n - 1) + [-1])
-    for n in (10, 20, 29, 100):
-        # x^n - 2 (10x - 1)^2: two roots within 2 10^-(n/2+1) of 1/10.
-        yield f"mignotte-{n}", ints([1] + [0] * (n - 3) + [-200, 40, -2])
-    for n in (29, 200, 1000):
-        if n <= max_degree:
-            yield f"kac-{n}", [(field_text(rng.gauss(0, 1)), "0") for _ in range(n + 1)]
+    names = subprocess.run([sys.executable, os.path.join(HERE, "families.py"), "--list"], capture_output=True,
+                           text=True).stdout.split()
+    for name in (n for n in names if n != "random"):
+        for n in (d for d in (10, 29, 100, 200, 400, 1000) if d <= max_degree):
+            line = subprocess.run([sys.executable, os.path.join(HERE, "families.py"), name, str(n)],
+                                  capture_output=True, text=True).stdout
+            coefficients = json.loads(line, parse_int=str, parse_float=str)["coefficients"]
+            yield f"{name}-{n}", [tuple(c) if isinstance(c, list) else (c, "0") for c in reversed(coefficients)]
     yield "multiple-(x-1)^5(x+2)^3", ints(product([1] * 5 + [-2] * 3))
     yield "multiple-(x^2+1)^4", ints([1, 0, 4, 0, 6, 0, 4, 0, 1])
+    yield "multiple-(x-3)^3", ints(product([3] * 3))
     yield "cluster-x^10-1e-20", [("1", "0")] + [("0", "0")] * 9 + [("-1e-20", "0")]
 
 
@@ -261,7 +250,7 @@ def main():
         randoms = Tally()
         check_set("random", list(random_equations(max_degree, rng)), randoms, build, work, True)
         families = Tally()
-        check_set("families", list(family_equations(max_degree, rng)), families, build, work, False)
+        check_set("families", list(family_equations(max_degree)), families, build, work, False)
     total = [files, randoms, families]
     rel = sorted(randoms.relative)
     if rel:
