@@ -12,14 +12,15 @@
 
 // The records of an open stream. A file is read where it lies; what cannot
 // be sought (a pipe, a terminal) is read whole first, then the same way.
-static int read_stream(std::FILE* file, DataInput* input)
+// Standard input always is: Windows does not tell a pipe by a failed seek.
+static int read_stream(std::FILE* file, bool seekable, DataInput* input)
 {
     const NoteSink sink = {[](void* to, const ReaderNote& note) {
                                static_cast<std::vector<ReaderNote>*>(to)->push_back(note);
                            },
                            &input->notes};
     ByteSource source;
-    if (file_byte_source(file, &source)) return parse_data_records(source, input->records, &sink);
+    if (seekable && file_byte_source(file, &source)) return parse_data_records(source, input->records, &sink);
     std::clearerr(file);
     std::string bytes;
     char buffer[1 << 14];
@@ -34,7 +35,7 @@ int read_data_input(const char* path, bool quiet, DataInput* input, BatchOutput*
     InputError error = InputError::None;
     std::FILE* file = standard_input ? stdin : open_input(path, &error);
     input->notes.clear();
-    input->count = file ? read_stream(file, input) : 0;
+    input->count = file ? read_stream(file, !standard_input, input) : 0;
     if (file && !standard_input) std::fclose(file);
     if (input->count < 0) error = InputError::Unreadable;
     if (!quiet)

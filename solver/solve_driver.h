@@ -5,6 +5,9 @@
 
 #include "solver/texts.h"
 
+// The scaling's numbered result codes, as the root finder has its own
+// (ROOTS_OK 0, ROOTS_NO_CONVERGENCE 998); every other answer here is true for
+// done, or a SolveResult.
 constexpr int SCALE_OK = 1;
 constexpr int SCALE_ALL_ZERO = 2;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "files/data_parser.h"
 #include "files/report_format.h"
@@ -136,13 +137,15 @@ TEST(SaveData, TheDialogAndTheRefusalsInTheirOrder)
 }
 
 // Saving again replaces the report whole; a failed replace keeps the old
-// one, and a file that happens to have the unfinished report's name survives.
+// one, a file that happens to have the unfinished report's name survives,
+// and a link planted at such a name leads nowhere.
 TEST(SaveData, AReportIsReplacedWholeOrNotAtAll)
 {
     ScratchDir dir;
     reset_fake_ui();
     dir.put("result.txt", std::string(10000, 'x'));  // longer than any report
     dir.put("result.txt.~0", "mine\r\n");
+    std::filesystem::create_symlink(dir.path("victim.txt"), dir.path("result.txt.~1"));
     for (int degree : {20, 3, 5}) {
         ws.degree = degree;
         fake.replace_fails = degree == 5;
@@ -150,7 +153,8 @@ TEST(SaveData, AReportIsReplacedWholeOrNotAtAll)
         fake.paths.push_back(dir.path("result.txt"));
         save_results_report(ws.main_window);
         EXPECT_EQ(dir.bytes("result.txt"), fake.replace_fails ? before : report()) << degree;
-        EXPECT_EQ(dir.bytes("result.txt.~0") + std::to_string(dir.count()), "mine\r\n2") << degree;
+        EXPECT_EQ(dir.bytes("result.txt.~0") + std::to_string(dir.count()), "mine\r\n3") << degree;
+        EXPECT_FALSE(std::filesystem::exists(dir.path("victim.txt"))) << degree;
     }
     EXPECT_EQ(logged("box"), Log{"box Error 0x10: Unable to create an assigned file to save data."});
 }
