@@ -209,6 +209,10 @@ for n, coefficients in enumerate(NEAR_ROUND + [c for c, _ in MULTIPLE]):
         z = mpmath.mpc(re_, im_)
         worst = max(worst, min(abs(z - r) / abs(r) for r in exact))
 check(f'roots near round numbers: the finder\'s, {float(worst):.1e} from mpmath', worst <= 1e-15)
+# JSON Lines: the roots 0 factored out are exact points beside the proof.
+open(f'{WORK}/zeros.jsonl', 'w').write('{"coefficients":[0,0,-27,27,-9,1]}\n')
+o = json.loads(run('--input', 'jsonl', '--key', 'simultaneous', '--format', 'json', 'zeros.jsonl')[1])
+proven &= proof_holds(o, [0, 0, 3, 3, 3]) and o['radii'][:2] == [0, 0]
 check('simultaneous: every exact root in its disks, multiple roots as one cluster', proven)
 header = run('--key', 'simultaneous', '--format', 'csv', CUBIC)[1].split(b'\r\n')[0]
 check('CSV: radius and cluster columns for simultaneous iteration only',
