@@ -52,8 +52,8 @@ void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolu
 
 // One line: {source, "status": 0, "key", "degree", "roots" and "errors" as
 // [re, im] pairs, "large_error", "radii", "clusters" as [index, size] pairs
-// and "proven" (every radius finite) when computed, "notes" when the reader passed something over}. A value
-// that is not finite is null.
+// and "proven" (every radius finite) when computed, "notes" when the reader
+// passed something over}. A value that is not finite is null.
 void write_json_solution(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits);
 
 // One line for an equation that was not solved: {source, "status", "error"

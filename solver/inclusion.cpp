@@ -53,7 +53,8 @@ constexpr ext kTiny = 0x1p-16000L;
 constexpr int kShift = 4096;
 constexpr ext kLarge = 0x1p4096L;
 constexpr ext kSmall = 0x1p-4096L;
-// Any binary exponent beyond this makes a radius 0 or infinite.
+// A value whose binary exponent lies beyond this is taken as kTiny or as
+// infinite.
 constexpr long kExponentLimit = 16000;
 
 // x computed with at most m roundings (from nonnegative exact terms), taken
@@ -449,7 +450,8 @@ bool prove_roots(int n, const long double* a_re, const long double* a_im, const 
         for (int i = 0; i < n; ++i) apart = apart && earlier_copies(w_re.data(), w_im.data(), i) == 0;
         if (!apart || !prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) continue;
         for (int i = 0; i < n; ++i) {
-            const ext moved = inflate(modulus(static_cast<ext>(w_re[i]) - z_re[i], static_cast<ext>(w_im[i]) - z_im[i]), 4);
+            const ext dx = static_cast<ext>(w_re[i]) - z_re[i], dy = static_cast<ext>(w_im[i]) - z_im[i];
+            const ext moved = inflate(modulus(dx, dy), 4);
             radius[i] = double_upward(inflate(radius[i] + moved, 1));
         }
         number_clusters(n, z_re, z_im, radius, cluster, cluster_size);

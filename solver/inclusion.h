@@ -13,9 +13,11 @@
 // disks holds exactly m roots, counted with multiplicity. cluster[i] is the
 // index (from 1, in the order of the roots) of the part holding disk i and
 // cluster_size[i] the number of its disks. The radii are doubles rounded
-// upward. Where nothing can be proven (coefficients or roots not finite, a
-// leading coefficient that may be zero, two equal roots, a bound beyond the
-// doubles) every radius is +infinity and all roots form one cluster of n.
+// upward. Equal roots (a multiple root found exactly) are proven about
+// centres moved slightly apart, with disks widened by the move. Where nothing
+// can be proven (coefficients or roots not finite, a leading coefficient that
+// may be zero, a bound beyond the doubles) every radius is +infinity and all
+// roots form one cluster of n.
 // Returns true when every radius is finite.
 bool prove_roots(int n, const long double* a_re, const long double* a_im, const long double* err,
                  const double* z_re, const double* z_im, double* radius, int* cluster, int* cluster_size);

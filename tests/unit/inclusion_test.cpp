@@ -165,7 +165,8 @@ TEST(ProveRoots, DisksHoldTheTrueRootsAndAreTight)
     // the true roots far more closely than the radii.
     for (int n : {1, 2, 5, 29, 120}) {
         cases.emplace_back();
-        for (int k = 0; k < n; ++k) cases.back().push_back(std::polar(uniform(0.98, 1.02), (k + uniform(0, 0.3)) * 6.283 / n));
+        for (int k = 0; k < n; ++k)
+            cases.back().push_back(std::polar(uniform(0.98, 1.02), (k + uniform(0, 0.3)) * 6.283 / n));
     }
     for (const auto& roots : cases) {
         const Equation p = from_roots(roots);
