@@ -10,6 +10,7 @@
 #include "batch/batch_texts.h"
 #include "batch/file_system.h"
 #include "batch/jsonl_reader.h"
+#include "batch/solution_proof.h"
 #include "entry/entry_texts.h"
 #include "entry/result_format.h"
 #include "entry/run_solution.h"
@@ -98,6 +99,7 @@ Outcome solve_simultaneously(const JsonlEquation& e, const BatchOptions& options
                      kMbOk | kMbIconExclamation);
     if (ws.rounding_enabled == 1)
         for (std::vector<double>* v : {&s->root_re, &s->root_im, &s->error_re, &s->error_im}) round_as_shown(*v);
+    prove_solution(e.re, e.im, e.err, *s);
     return found.large_error ? Outcome::Inaccurate : Outcome::Solved;
 }
 
