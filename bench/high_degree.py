@@ -61,11 +61,16 @@ def drovu(solve, work, line, degree):
 
 
 def numpy_roots(coefficients):
-    """(seconds per solve, roots) of numpy.roots on the doubles nearest the coefficients."""
+    """(seconds per solve, roots) of numpy.roots on the doubles nearest the coefficients;
+    (None, None) where it fails (coefficients beyond the doubles' range)."""
     c = np.array([complex(float(Fraction(re)), float(Fraction(im))) for re, im in pairs(coefficients)][::-1])
     runs, start = 0, time.perf_counter()
     while True:
-        roots = np.roots(c)
+        try:
+            with np.errstate(all="ignore"):
+                roots = np.roots(c)
+        except np.linalg.LinAlgError:
+            return None, None
         runs += 1
         if time.perf_counter() - start >= 0.5:
             return (time.perf_counter() - start) / runs, roots
