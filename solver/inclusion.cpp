@@ -343,8 +343,10 @@ ext isolated_radius(int n, const double* z_re, const double* z_im, const std::ve
             product.m *= gj < 1 ? deflate(1 - gj, 1) : 0;
             if (product.m < kSmall) normalize(product);
         }
-        lower = upward({deflate(product.m, 2L * n), product.e});
-        if (product.e < -kExponentLimit) lower = 0;
+        // A lower bound: scaling by a power of two is exact in range.
+        normalize(product);
+        if (product.e >= -kExponentLimit)
+            lower = std::scalbn(deflate(product.m, 2L * n), static_cast<int>(product.e));
     }
     if (!(lower > 0)) return r.radius;
     return std::fmin(r.radius, inflate(r.w / lower, 2));
