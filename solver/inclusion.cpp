@@ -38,6 +38,7 @@
 // the range at any degree.
 #include "solver/inclusion.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -415,6 +416,61 @@ int earlier_copies(const double* z_re, const double* z_im, int i)
     return copies;
 }
 
+// Disks proven about centres w and widened to the roots z by the move,
+// which keeps every root inside and only joins clusters.
+bool prove_moved(const Poly& p, ext leading, const double* z_re, const double* z_im, const std::vector<double>& w_re,
+                 const std::vector<double>& w_im, double* radius, int* cluster, int* cluster_size)
+{
+    const int n = p.n;
+    for (int i = 0; i < n; ++i)
+        if (earlier_copies(w_re.data(), w_im.data(), i) > 0) return false;
+    if (!prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) return false;
+    for (int i = 0; i < n; ++i) {
+        const ext dx = static_cast<ext>(w_re[i]) - z_re[i], dy = static_cast<ext>(w_im[i]) - z_im[i];
+        radius[i] = double_upward(inflate(radius[i] + inflate(modulus(dx, dy), 4), 1));
+        if (!std::isfinite(radius[i])) return false;
+    }
+    number_clusters(n, z_re, z_im, radius, cluster, cluster_size);
+    return true;
+}
+
+// Roots of a cluster found closer together than the uncertainty of the
+// coefficients lets the true ones be have values that are all uncertainty
+// over tiny distances, hence huge disks. Moved apart (the k-th of m by
+// k - (m - 1) / 2 steps) by steps from a 16n-th of their first radii down to
+// 2^-46 of it, they prove tighter disks; the smallest clustered radii win.
+void spread_clusters(const Poly& p, ext leading, const double* z_re, const double* z_im, double* radius,
+                     int* cluster, int* cluster_size)
+{
+    const int n = p.n;
+    std::vector<double> first(radius, radius + n), offset(n), w_re(n), w_im(n), r(n);
+    std::vector<int> c2(n), s2(n), seen(n + 1, 0);
+    std::vector<bool> clustered(n);
+    double best = 0;
+    for (int i = 0; i < n; ++i) {
+        const int m = cluster_size[i];
+        clustered[i] = m > 1;
+        offset[i] = m == 1 ? 0 : (2 * seen[cluster[i]]++ - (m - 1)) * first[i] / (16.0 * n);
+        best += clustered[i] ? first[i] : 0;
+    }
+    for (int t = 0; best > 0 && t <= 42; t += 6) {
+        for (int i = 0; i < n; ++i) {
+            w_re[i] = z_re[i] + std::ldexp(offset[i], -t);
+            w_im[i] = z_im[i] + std::ldexp(offset[i], -t - 1);
+        }
+        if (!prove_moved(p, leading, z_re, z_im, w_re, w_im, r.data(), c2.data(), s2.data())) continue;
+        double sum = 0;
+        for (int i = 0; i < n; ++i) sum += clustered[i] ? r[i] : 0;
+        if (!(sum < best)) continue;
+        best = sum;
+        for (int i = 0; i < n; ++i) {
+            radius[i] = r[i];
+            cluster[i] = c2[i];
+            cluster_size[i] = s2[i];
+        }
+    }
+}
+
 }  // namespace
 
 bool prove_roots(int n, const long double* a_re, const long double* a_im, const long double* err,
@@ -433,35 +489,23 @@ bool prove_roots(int n, const long double* a_re, const long double* a_im, const 
     std::vector<int> copies(n);
     bool equal = false;
     for (int i = 0; i < n; ++i) equal = (copies[i] = earlier_copies(z_re, z_im, i)) > 0 || equal;
-    if (!equal)
-        return prove_distinct(p, leading, z_re, z_im, radius, cluster, cluster_size) ||
-               unproven(n, radius, cluster, cluster_size);
-    // Equal roots (a multiple root found exactly): the disks are proven about
-    // centres moved apart, the k-th copy by k steps, and widened by that
-    // move, which keeps every root inside and only joins clusters. The step
-    // grows until the values at the moved centres rise above their rounding.
+    bool proven = !equal && prove_distinct(p, leading, z_re, z_im, radius, cluster, cluster_size);
+    // Equal roots (a multiple root found exactly): the k-th copy moved by k
+    // steps, which grow until the values at the moved centres rise above
+    // their rounding.
     std::vector<double> w_re(n), w_im(n);
-    for (int spread = -44; spread <= -8; spread += 12) {
+    for (int spread = -44; equal && !proven && spread <= -8; spread += 12) {
         for (int i = 0; i < n; ++i) {
             const double size = std::fmax(std::fmax(std::fabs(z_re[i]), std::fabs(z_im[i])), 0x1p-900);
             const double step = std::ldexp(size, spread) * copies[i];
             w_re[i] = z_re[i] + step;
             w_im[i] = z_im[i] + step / 2;
         }
-        bool apart = true;
-        for (int i = 0; i < n; ++i) apart = apart && earlier_copies(w_re.data(), w_im.data(), i) == 0;
-        if (!apart || !prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) continue;
-        for (int i = 0; i < n; ++i) {
-            const ext dx = static_cast<ext>(w_re[i]) - z_re[i], dy = static_cast<ext>(w_im[i]) - z_im[i];
-            const ext moved = inflate(modulus(dx, dy), 4);
-            radius[i] = double_upward(inflate(radius[i] + moved, 1));
-        }
-        number_clusters(n, z_re, z_im, radius, cluster, cluster_size);
-        bool finite = true;
-        for (int i = 0; i < n; ++i) finite = finite && std::isfinite(radius[i]);
-        if (finite) return true;
+        proven = prove_moved(p, leading, z_re, z_im, w_re, w_im, radius, cluster, cluster_size);
     }
-    return unproven(n, radius, cluster, cluster_size);
+    if (!proven) return unproven(n, radius, cluster, cluster_size);
+    spread_clusters(p, leading, z_re, z_im, radius, cluster, cluster_size);
+    return true;
 }
 
 void number_clusters(int n, const double* z_re, const double* z_im, const double* radius, int* cluster,
