@@ -26,6 +26,11 @@
 // spares a square root per pair; close neighbours take the product itself.
 // Shrinking D_i to that radius keeps it isolated and holding zeta_i.
 //
+// Moved centres. Disks proven about other centres w_i and widened by
+// |w_i - z_i| contain the first ones: a proof about w holds about z. Equal
+// roots, and clusters found tighter than the coefficients' uncertainty lets
+// the true roots be, are proven so.
+//
 // Rounding. u = 2^-64. Every + - * / sqrt of extended reals rounds to nearest
 // with |fl(x) - x| <= u |fl(x)|, short of underflow, whose absolute error
 // (below 2^-16445) is covered by a pad kTiny per operation. A sum or product
