@@ -8,6 +8,7 @@
 #include "batch/batch_messages.h"
 #include "batch/console_ui.h"
 #include "batch/data_input.h"
+#include "batch/solution_proof.h"
 #include "entry/entry_texts.h"
 #include "entry/run_solution.h"
 #include "entry/settings_logic.h"
@@ -145,6 +146,8 @@ ScriptSolution script_solution(const Workspace& w, BatchKey key, const std::vect
         s.error_re.push_back(rounded ? w.error_re[k] : w.found_error_re[k]);
         s.error_im.push_back(rounded ? w.error_im[k] : w.found_error_im[k]);
     }
+    // The fifth method read the coefficients as typed, in extended precision.
+    if (key == BatchKey::Simultaneous) prove_solution(written_equation(w), s);
     return s;
 }
 

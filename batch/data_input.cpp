@@ -29,6 +29,23 @@ static int read_stream(std::FILE* file, bool seekable, DataInput* input)
     return parse_data_records(memory_byte_source(bytes.data(), bytes.size()), input->records, &sink);
 }
 
+// Why a file gave no record: its message and its code.
+static void tell_no_records(const char* path, InputError error, const DataInput& input, BatchOutput* output)
+{
+    const char* text = pick_text(file_text(FileText::NoData));
+    const char* code = "no_data";
+    if (error == InputError::Missing) {
+        text = pick_text(file_text(FileText::FileMissing));
+        code = "file_missing";
+    } else if (error == InputError::Unreadable) {
+        text = batch_text(BatchText::CannotRead);
+        code = "cannot_read";
+    }
+    const char* caption = pick_text(kCaptionError);
+    print_box(path, "", caption, text);
+    write_failure(output, {path, nullptr, 0}, kStatusNoData, code, caption, text, input.notes);
+}
+
 int read_data_input(const char* path, bool quiet, DataInput* input, BatchOutput* output)
 {
     const bool standard_input = path[0] == '-' && path[1] == '\0';
@@ -37,19 +54,11 @@ int read_data_input(const char* path, bool quiet, DataInput* input, BatchOutput*
     input->notes.clear();
     input->count = file ? read_stream(file, !standard_input, input) : 0;
     if (file && !standard_input) std::fclose(file);
-    if (input->count < 0) error = InputError::Unreadable;
     if (!quiet)
         for (const ReaderNote& note : input->notes) print_reader_note(path, note);
     if (input->count > 0) return input->count;
-
+    if (input->count < 0) error = InputError::Unreadable;
     input->count = 0;
-    const char* caption = pick_text(kCaptionError);
-    const char* text = error == InputError::Missing      ? pick_text(file_text(FileText::FileMissing))
-                       : error == InputError::Unreadable ? batch_text(BatchText::CannotRead)
-                                                         : pick_text(file_text(FileText::NoData));
-    const char* code = error == InputError::Missing ? "file_missing" : error == InputError::Unreadable ? "cannot_read"
-                                                                                                        : "no_data";
-    print_box(path, "", caption, text);
-    write_failure(output, {path, nullptr, 0}, kStatusNoData, code, caption, text, input->notes);
+    tell_no_records(path, error, *input, output);
     return 0;
 }

@@ -67,15 +67,21 @@ extern "C" void remove_and_die(int signal_number)
     raise(signal_number);
 }
 
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// A signal the program was started to ignore (nohup, a background job's
+// SIGINT) stays ignored.
 static void remove_on_signals(const std::string& name)
 {
     std::snprintf(pending_removal, sizeof pending_removal, "%s", name.c_str());
-    for (int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, remove_and_die);
+    for (int s : kEndingSignals)
+        if (std::signal(s, remove_and_die) == SIG_IGN) std::signal(s, SIG_IGN);
 }
 
 static void forget_on_signals()
 {
-    for (int s : {SIGINT, SIGTERM, SIGHUP}) std::signal(s, SIG_DFL);
+    for (int s : kEndingSignals)
+        if (std::signal(s, SIG_DFL) == SIG_IGN) std::signal(s, SIG_IGN);
     pending_removal[0] = '\0';
 }
 
@@ -101,7 +107,7 @@ bool open_output_file(const char* name, OutputFile* out)
     // left in which the new file exists and no handler knows it.
     sigset_t held, before;
     sigemptyset(&held);
-    for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, s);
+    for (int s : kEndingSignals) sigaddset(&held, s);
     sigprocmask(SIG_BLOCK, &held, &before);
     out->stream = create_temporary_file(stem.c_str(), temporary, sizeof temporary);
     if (out->stream) {

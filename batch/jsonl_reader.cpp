@@ -15,6 +15,7 @@
 #endif
 
 #include "entry/number_test.h"
+#include "solver/written_equation.h"
 
 const char* jsonl_error_code(JsonlError error)
 {
@@ -85,7 +86,7 @@ private:
     bool top_member(const std::string& key, void* equation);
     bool coefficient(int, void* equation);
     bool pair_part(int index, void* pair);
-    bool convert(Span span, ext* x);
+    bool convert(Span span, ext* x, ext* err);
 };
 
 // One multi-byte UTF-8 character at p_ (its lead byte not ASCII): no
@@ -250,12 +251,14 @@ bool Parser::skip_element(int, void*)
     return skip_member(std::string(), nullptr);
 }
 
-// The number's nearest extended real; false, with the error noted, beyond
-// the extended range or where non-zero digits would read as 0.
-bool Parser::convert(Span span, ext* x)
+// The number's nearest extended real, and how far the text may lie from it
+// added to *err; false, with the error noted, beyond the extended range or
+// where non-zero digits would read as 0.
+bool Parser::convert(Span span, ext* x, ext* err)
 {
     number_text_.assign(span.begin, span.end);
     *x = decimal_to_extended(number_text_.c_str());
+    *err += decimal_reading_error(number_text_.c_str(), *x);
     bool zero_digits = true;
     for (const char* c = span.begin; c < span.end && *c != 'e' && *c != 'E'; ++c)
         if (*c >= '1' && *c <= '9') zero_digits = false;
@@ -267,6 +270,7 @@ bool Parser::convert(Span span, ext* x)
 struct Pair {
     int numbers = 0;
     ext part[2] = {0, 0};
+    ext err = 0;
 };
 
 bool Parser::pair_part(int index, void* context)
@@ -279,7 +283,7 @@ bool Parser::pair_part(int index, void* context)
         note(JsonlError::NotANumber);
         return true;
     }
-    convert(span, &pair.part[index]);
+    convert(span, &pair.part[index], &pair.err);
     ++pair.numbers;
     return true;
 }
@@ -288,13 +292,14 @@ bool Parser::coefficient(int, void* context)
 {
     JsonlEquation& equation = *static_cast<JsonlEquation*>(context);
     space();
-    ext re = 0, im = 0;
+    ext re = 0, im = 0, err = 0;
     if (at('[')) {
         Pair pair;
         if (!elements(&Parser::pair_part, &pair)) return false;
         if (pair.numbers != 2) note(JsonlError::NotANumber);
         re = pair.part[0];
         im = pair.part[1];
+        err = pair.err;
     } else {
         Kind kind;
         Span span;
@@ -302,10 +307,12 @@ bool Parser::coefficient(int, void* context)
         if (kind != Kind::Number)
             note(JsonlError::NotANumber);
         else
-            convert(span, &re);
+            convert(span, &re, &err);
     }
     equation.re.push_back(re);
     equation.im.push_back(im);
+    // The sum of the parts' bounds, taken up for its own rounding.
+    equation.err.push_back(err * (1 + 0x1p-60L));
     return true;
 }
 
@@ -317,6 +324,7 @@ bool Parser::top_member(const std::string& key, void* context)
         // A later "coefficients" replaces an earlier one, as most readers do.
         equation.re.clear();
         equation.im.clear();
+        equation.err.clear();
         have_coefficients_ = true;
         return elements(&Parser::coefficient, &equation);
     }
@@ -347,6 +355,7 @@ bool Parser::line(bool highest_first, JsonlEquation* equation)
     if (highest_first) {
         std::reverse(equation->re.begin(), equation->re.end());
         std::reverse(equation->im.begin(), equation->im.end());
+        std::reverse(equation->err.begin(), equation->err.end());
     }
     return true;
 }

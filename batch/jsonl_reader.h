@@ -29,6 +29,9 @@ struct JsonlEquation {
     // re[k] + i im[k] multiplies X^k: the constant term first, whatever
     // order the line gave.
     std::vector<long double> re, im;
+    // How far each coefficient's texts may lie from re + i im (0 where they
+    // are those very numbers), for proofs about the equation as written.
+    std::vector<long double> err;
     // The id's JSON text exactly as the line has it; empty when there is none.
     std::string id;
 };

@@ -168,8 +168,12 @@ void write_json_solution(std::FILE* out, const ScriptSource& source, const Scrip
     std::fprintf(out, ",\"large_error\":%s", s.large_error ? "true" : "false");
     if (!s.radius.empty()) {
         put_array(out, "radii", s.radius, [out](double r) { put_number(out, r, kFullDigits, "null"); });
-        put_array(out, "clusters", s.cluster, [out](int c) { std::fprintf(out, "%d", c); });
-        put_array(out, "cluster_sizes", s.cluster_size, [out](int c) { std::fprintf(out, "%d", c); });
+        std::fputs(",\"clusters\":[", out);
+        for (std::size_t k = 0; k < s.cluster.size(); ++k)
+            std::fprintf(out, "%s[%d,%d]", k > 0 ? "," : "", s.cluster[k], s.cluster_size[k]);
+        bool proven = true;
+        for (double r : s.radius) proven = proven && std::isfinite(r);
+        std::fprintf(out, "],\"proven\":%s", proven ? "true" : "false");
     }
     put_notes(out, s.notes);
     std::fputs("}\n", out);

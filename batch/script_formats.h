@@ -51,9 +51,9 @@ void write_csv_header(std::FILE* out, bool with_radius);
 void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits);
 
 // One line: {source, "status": 0, "key", "degree", "roots" and "errors" as
-// [re, im] pairs, "large_error", "radii", "clusters" and "cluster_sizes"
-// when computed, "notes" when the reader passed something over}. A value
-// that is not finite is null.
+// [re, im] pairs, "large_error", "radii", "clusters" as [index, size] pairs
+// and "proven" (every radius finite) when computed, "notes" when the reader
+// passed something over}. A value that is not finite is null.
 void write_json_solution(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits);
 
 // One line for an equation that was not solved: {source, "status", "error"

@@ -184,15 +184,39 @@ NEAR_ROUND = [['-1.000000987654', '1'], ['1.000000987654', '-2.000000987654', '1
               ['-1023.9999996', '1'], ['1.0000001', '0', '1'], ['-0.99999999', '0', '0', '1'],
               ['2.0000002', '-3.0000002', '1'], ['-8.000000123', '0', '0', '1'], ['0.2500000015', '-1', '1'],
               ['-12.000000007', '-1', '1'], ['6.0000006', '-11.0000007', '6', '-1'], ['-5e-7', '-1', '1']]
-worst = 0
-for n, coefficients in enumerate(NEAR_ROUND):
+
+
+# Every exact root lies in a disk, and each cluster holds as many as its size.
+def proof_holds(o, exact):
+    disks = [(mpmath.mpc(*z), r, c) for z, r, (c, _) in zip(o['roots'], o['radii'], o['clusters'])]
+    found = [next((c for z, r, c in disks if abs(x - z) <= r), None) for x in exact]
+    sizes = dict((c, size) for c, size in o['clusters'])
+    return o['proven'] and None not in found and all(found.count(c) == size for c, size in sizes.items())
+
+
+worst, proven = 0, True
+MULTIPLE = [(['-27', '27', '-9', '1'], [3] * 3), (['1', '0', '3', '0', '3', '0', '1'], [1j] * 3 + [-1j] * 3),
+            (['0.01', '-0.2', '1'], [mpmath.mpf('0.1')] * 2)]
+for n, coefficients in enumerate(NEAR_ROUND + [c for c, _ in MULTIPLE]):
     open(f'{WORK}/near{n}.txt', 'w', newline='').write(''.join(f'{c} 0\r\n' for c in coefficients))
     o = json.loads(run('--key', 'simultaneous', '--format', 'json', f'near{n}.txt')[1])
+    if n >= len(NEAR_ROUND):
+        proven &= proof_holds(o, MULTIPLE[n - len(NEAR_ROUND)][1]) and len({c for c, _ in o['clusters']}) < len(o['roots'])
+        continue
     exact = mpmath.polyroots([mpmath.mpf(c) for c in reversed(coefficients)], maxsteps=200, extraprec=200)
+    proven &= proof_holds(o, exact)
     for re_, im_ in o['roots']:
         z = mpmath.mpc(re_, im_)
         worst = max(worst, min(abs(z - r) / abs(r) for r in exact))
 check(f'roots near round numbers: the finder\'s, {float(worst):.1e} from mpmath', worst <= 1e-15)
+# JSON Lines: the roots 0 factored out are exact points beside the proof.
+open(f'{WORK}/zeros.jsonl', 'w').write('{"coefficients":[0,0,-27,27,-9,1]}\n')
+o = json.loads(run('--input', 'jsonl', '--key', 'simultaneous', '--format', 'json', 'zeros.jsonl')[1])
+proven &= proof_holds(o, [0, 0, 3, 3, 3]) and o['radii'][:2] == [0, 0]
+check('simultaneous: every exact root in its disks, multiple roots as one cluster', proven)
+header = run('--key', 'simultaneous', '--format', 'csv', CUBIC)[1].split(b'\r\n')[0]
+check('CSV: radius and cluster columns for simultaneous iteration only',
+      header.endswith(b',radius,cluster,cluster_size') and b'radius' not in run('--format', 'csv', CUBIC)[1])
 
 failure = json.loads(run('--lang', 'ja', '--format', 'json', 'missing.txt')[1])
 check('JSON in UTF-8, also in Japanese', (failure['caption'], failure['message']) == ('エラー', 'ファイルが存在しません.'))

@@ -123,4 +123,16 @@ for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
     check(f'{signal.Signals(sig).name} mid-write leaves nothing behind',
           started and p.returncode == -sig and not leftovers() and read('kept.txt') == b'old')
     p.stdin.close()
+
+# A signal the run was started to ignore (nohup) stays ignored.
+put('kept.txt')
+p = subprocess.Popen([SOLVE, '-q', '-o', 'kept.txt', CUBIC, '-'], cwd=WORK, stdin=subprocess.PIPE,
+                     stderr=subprocess.DEVNULL, preexec_fn=lambda: signal.signal(signal.SIGHUP, signal.SIG_IGN))
+deadline = time.time() + 10
+while not leftovers() and time.time() < deadline:
+    time.sleep(0.01)
+p.send_signal(signal.SIGHUP)
+time.sleep(0.2)
+p.stdin.close()
+check('nohup: SIGHUP ignored, the output finished', p.wait(10) == 2 and REPORT in read('kept.txt'))
 sys.exit(1 if failed else 0)

@@ -82,7 +82,7 @@ TEST(DataParser, NotesSayWhatWasPassedOver)
     std::string thirty;
     for (int i = 0; i < 30; ++i) thirty += "1 " + std::to_string(i) + "\r\n";
     const struct { std::string bytes; std::vector<std::pair<long long, N>> notes; } cases[] = {
-        {"1 2\r\n3 4\r\n", {}}, {"\xEF\xBB\xBF" "1 2\r3 4\r", {}}, {thirty + "\r\n \r\n", {}},
+        {"\r\n1 2\r\n3 4\r\n", {}}, {"\xEF\xBB\xBF" "1 2\r3 4\r", {}}, {thirty + "\r\n \r\n", {}},
         {"Re Im\r\n1 2\r\n1 2 3\r\n", {{1, N::NotNumbers}, {3, N::NotNumbers}}},
         {"\r\n\r\nRe Im\r\n1 2\r\n", {{3, N::NotNumbers}}}, {"1 x\r\r\n5 6\r\ny 1\r", {{1, N::NotNumbers}, {4, N::NotNumbers}}},
         {"Coefficients\r\n1 2\r\n3 4\r\n", {{1, N::JoinedLines}}}, {"1 2\r\n34", {{2, N::SingleField}}},
