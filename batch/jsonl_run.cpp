@@ -4,22 +4,17 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fcntl.h>
 #include <string>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "batch/batch_run.h"
 #include "batch/batch_texts.h"
+#include "batch/file_system.h"
 #include "batch/jsonl_reader.h"
 #include "batch/solution_proof.h"
 #include "entry/entry_texts.h"
 #include "entry/result_format.h"
 #include "entry/run_solution.h"
+#include "files/file_texts.h"
 #include "solver/any_degree.h"
 #include "solver/solve_driver.h"
 #include "solver/texts.h"
@@ -27,7 +22,7 @@
 namespace {
 
 enum class JsonlText { BadJson, NoCoefficients, NotANumber, OutOfRange, ZeroPolynomial, DegreeZero, DegreeTooHigh,
-                       CannotOpen, CannotRead, Count };
+                       Count };
 constexpr TextPair kJsonlTexts[] = {
     {"The line is not valid JSON.", "この行は正しい JSON ではありません."},
     {"The line is not an object with a \"coefficients\" array of at least one value.",
@@ -40,8 +35,6 @@ constexpr TextPair kJsonlTexts[] = {
      "定数項のほかの係数がすべてゼロなので, 方程式に根はありません."},
     {"Key %s solves equations of degree 29 at most; this one has degree %d. Key simultaneous or auto solves it.",
      "解法 %s で解けるのは 29 次までです. この方程式は %d 次です. 解法 simultaneous または auto で解けます."},
-    {"The input cannot be opened.", "入力を開けません."},
-    {"The input could not be read to its end.", "入力を最後まで読めませんでした."},
 };
 static_assert(sizeof kJsonlTexts / sizeof kJsonlTexts[0] == static_cast<int>(JsonlText::Count), "one pair per text");
 
@@ -120,7 +113,8 @@ Outcome solve_under_window_key(const JsonlEquation& e, int n, const BatchOptions
         im[k] = static_cast<double>(e.im[k]);
     }
     start_program(options, key, japanese);
-    switch (run_solution_on_values(ws.main_window, re.data(), im.data(), n).status) {
+    const SolveStatus status = run_solution_on_values(ws.main_window, re.data(), im.data(), n).status;
+    switch (status) {
     case SolveStatus::Refused:
         return Outcome::Refused;
     case SolveStatus::NoSolution:
@@ -130,7 +124,7 @@ Outcome solve_under_window_key(const JsonlEquation& e, int n, const BatchOptions
         break;
     }
     *s = script_solution(ws, key);
-    return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
+    return status == SolveStatus::Solved ? Outcome::Solved : Outcome::Inaccurate;
 }
 
 int degree_of(const JsonlEquation& e)
@@ -206,35 +200,19 @@ bool is_blank(const std::string& line)
     return line.find_first_not_of(" \t\r") == std::string::npos;
 }
 
-int open_stream(const char* path)
-{
-    if (path[0] == '-' && path[1] == '\0') return 0;
-#ifdef _WIN32
-    return _open(path, _O_RDONLY | _O_BINARY);
-#else
-    return ::open(path, O_RDONLY);
-#endif
-}
-
-void close_stream(int fd)
-{
-    if (fd == 0) return;
-#ifdef _WIN32
-    _close(fd);
-#else
-    ::close(fd);
-#endif
-}
-
 }  // namespace
 
 int solve_jsonl_stream(const char* path, const BatchOptions& options, int japanese, BatchOutput* output)
 {
     LineName name{{path, nullptr, 0}, {}};
     std::snprintf(name.label, sizeof name.label, "%s", path);
-    const int fd = open_stream(path);
-    if (fd < 0) {
-        fail(output, name, kStatusNoData, "cannot_open", pick_text(kCaptionError), jsonl_text(JsonlText::CannotOpen));
+    const bool standard_input = path[0] == '-' && path[1] == '\0';
+    InputError open_error = InputError::None;
+    std::FILE* file = standard_input ? stdin : open_input(path, &open_error);
+    if (!file) {
+        const bool missing = open_error == InputError::Missing;
+        fail(output, name, kStatusNoData, missing ? "file_missing" : "cannot_read", pick_text(kCaptionError),
+             missing ? pick_text(file_text(FileText::FileMissing)) : batch_text(BatchText::CannotRead));
         return kStatusNoData;
     }
     static const JsonlText kErrorTexts[] = {JsonlText::BadJson, JsonlText::BadJson, JsonlText::NoCoefficients,
@@ -243,7 +221,7 @@ int solve_jsonl_stream(const char* path, const BatchOptions& options, int japane
     static_assert(sizeof kErrorTexts / sizeof kErrorTexts[0] == static_cast<int>(JsonlError::Count),
                   "one text per reader error");
     int status = kStatusSolved;
-    LineReader reader(fd);
+    LineReader reader(fileno(file));
     std::string line;
     JsonlEquation equation;
     for (long long number = 1; reader.next(&line); ++number) {
@@ -265,9 +243,9 @@ int solve_jsonl_stream(const char* path, const BatchOptions& options, int japane
     if (reader.failed()) {
         name.source = {path, nullptr, 0};
         std::snprintf(name.label, sizeof name.label, "%s", path);
-        fail(output, name, kStatusNoData, "cannot_read", pick_text(kCaptionError), jsonl_text(JsonlText::CannotRead));
+        fail(output, name, kStatusNoData, "cannot_read", pick_text(kCaptionError), batch_text(BatchText::CannotRead));
         if (status == kStatusSolved) status = kStatusNoData;
     }
-    close_stream(fd);
+    if (!standard_input) std::fclose(file);
     return status;
 }

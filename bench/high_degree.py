@@ -22,6 +22,7 @@ from fractions import Fraction
 
 import mpmath
 import numpy as np
+from scipy.linalg import eigh_tridiagonal
 from scipy.optimize import linear_sum_assignment
 
 import families
@@ -31,12 +32,16 @@ FAMILY_DEGREES = (50, 100, 200, 400, 800)
 STREAM_LINES = 100000
 
 
-def timed(command, stdin=None, repeat_until=0.5):
-    """(seconds per run, stdout of the last run): runs until repeat_until seconds have passed."""
+def timed(command, stdin=None, repeat_until=0.5, limit=None):
+    """(seconds per run, stdout of the last run): runs until repeat_until seconds have
+    passed; (None, None) when a run takes longer than limit seconds."""
     runs, start = 0, time.perf_counter()
     while True:
         with open(stdin, "rb") if stdin else open(os.devnull, "rb") as f:
-            out = subprocess.run(command, stdin=f, capture_output=True, check=False).stdout
+            try:
+                out = subprocess.run(command, stdin=f, capture_output=True, check=False, timeout=limit).stdout
+            except subprocess.TimeoutExpired:
+                return None, None
         runs += 1
         if time.perf_counter() - start >= repeat_until:
             return (time.perf_counter() - start) / runs, out
@@ -70,12 +75,16 @@ def pairs(coefficients):
     return [c if isinstance(c, tuple) else (c, 0) for c in coefficients]
 
 
-def mpsolve_roots(work, coefficients, digits, repeat_until=0.0):
-    """(seconds per solve, roots as mpmath numbers) of MPSolve on the exact coefficients."""
+def mpsolve_roots(work, coefficients, digits, repeat_until=0.0, limit=120):
+    """(seconds per solve, roots as mpmath numbers) of MPSolve on the exact coefficients;
+    (None, None) past limit seconds (MPSolve needs many digits on some families)."""
     path = os.path.join(work, "in.pol")
     with open(path, "w") as f:
         f.write(families.mpsolve_input(coefficients))
-    seconds, out = timed(["mpsolve", "-Ga", "-o%d" % digits, "-j1", path], repeat_until=repeat_until)
+    seconds, out = timed(["mpsolve", "-Ga", "-o%d" % digits, "-j1", path], repeat_until=repeat_until,
+                         limit=limit)
+    if out is None:
+        return None, None
     roots = []
     for line in out.decode().splitlines():
         re, im = line.strip().strip("()").split(",")
@@ -83,8 +92,15 @@ def mpsolve_roots(work, coefficients, digits, repeat_until=0.0):
     return seconds, roots
 
 
-def closed_form(name, n, m):
-    """The roots in closed form where the family has them (scaled by 2^-m), else None."""
+def known_roots(name, n, m):
+    """The roots (scaled by 2^-m) where the family has them in closed form, or as the
+    eigenvalues of its Jacobi matrix (to about 1e-15), else None."""
+    k = np.arange(1, n)
+    jacobi = {"legendre": (np.zeros(n), k / np.sqrt(4.0 * k * k - 1)),
+              "hermite": (np.zeros(n), np.sqrt(k / 2.0)),
+              "laguerre": (2.0 * np.arange(n) + 1, k.astype(float))}
+    if name in jacobi:
+        return [mpmath.mpf(float(x)) * mpmath.mpf(2) ** -m for x in eigh_tridiagonal(*jacobi[name], eigvals_only=True)]
     if name == "unity":
         return [mpmath.expjpi(mpmath.mpf(2 * k) / n) for k in range(n)]
     if name == "chebyshev":
@@ -108,13 +124,15 @@ def largest_error(found, reference):
 def row(solve, work, label, line, coefficients, reference_of, with_others=True):
     n = len(coefficients) - 1
     t_drovu, r_drovu = drovu(solve, work, line, n)
-    t_mps, r_mps = mpsolve_roots(work, coefficients, 16, repeat_until=0.5) if with_others else (None, None)
+    t_mps, r_mps = mpsolve_roots(work, coefficients, 16, 0.5, 30) if with_others else (None, None)
     reference = reference_of(work, coefficients)
     t_np, r_np = numpy_roots(coefficients) if with_others else (None, None)
 
     def cell(t, roots, numeric=True):
         if t is None:
             return "%10s %9s" % ("-", "-")
+        if reference is None:
+            return "%10.4f %9s" % (t, "no ref.")
         error = largest_error(np.array([complex(r) for r in roots]) if not numeric else roots, reference)
         return "%10.4f %9.1e" % (t, error)
     print("%-16s %5d  %s  %s  %s  %6s %6s" % (
@@ -170,7 +188,7 @@ def main(argv):
         for name in families.FAMILIES:
             for n in FAMILY_DEGREES:
                 c, m = families.family(name, n)
-                exact = closed_form(name, n, m)
+                exact = known_roots(name, n, m)
                 row(solve, work, name, families.json_line(name, c), c,
                     (lambda w, cc: exact) if exact else by_mpsolve)
         stream(solve, work, STREAM_LINES)

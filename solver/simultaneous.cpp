@@ -285,6 +285,7 @@ struct RootState {
     bool settled;
     bool polished;  // its last move was a compensated Newton step
     ext last_step;  // its last correction
+    int stalls;     // compensated corrections in a row that did not shrink
 };
 
 // A compensated Newton step at most this large, relative to the root, is
@@ -295,6 +296,9 @@ constexpr ext kLastNewtonStep = 0x1p-40L;
 // before shows the cubic convergence at a simple root: the next one would
 // be below the extended precision.
 constexpr ext kConvergedStep = 0x1p-21L;
+// Compensated corrections in a row that do not shrink, and a root is as
+// close as the precision lets it come.
+constexpr int kStalls = 3;
 
 // p(z) / p'(z) where the reading has it; false at an exact root.
 bool newton_step(const Reading& r, ext& d_re, ext& d_im)
@@ -362,9 +366,15 @@ Progress correct_root(const Polynomial& p, int i, ext* z_re, ext* z_im, RootStat
     if (!aberth_step(r, i, n, z_re, z_im, w_re, w_im)) return Progress::Failed;
     const ext step = modulus(w_re, w_im);
     // With compensated values: a residual at their rounding level, or a
-    // correction that no longer shrinks, is all the precision gives.
-    if (root.compensated && (r.backward <= 64 * n * n * kRoundoff * kRoundoff || step >= root.last_step))
-        return Progress::Settled;
+    // correction that no longer shrinks, time after time, is all the
+    // precision gives. Once in a while it is only the iteration still finding
+    // its way among close neighbours, as at high degree, where plain values
+    // lose their digits far from the roots.
+    if (root.compensated) {
+        if (r.backward <= 64 * n * n * kRoundoff * kRoundoff) return Progress::Settled;
+        root.stalls = step >= root.last_step ? root.stalls + 1 : 0;
+        if (root.stalls == kStalls) return Progress::Settled;
+    }
     z_re[i] -= w_re;
     z_im[i] -= w_im;
     if (!std::isfinite(z_re[i]) || !std::isfinite(z_im[i])) return Progress::Failed;

@@ -5,6 +5,7 @@
 # single process. Prints one line per check; exits 1 when any failed.
 #   jsonl_test.py DROVU_SOLVE
 import json, os, random, shutil, subprocess, sys, tempfile
+from fractions import Fraction
 
 import mpmath
 
@@ -32,11 +33,11 @@ def run(lines, *args, stdin=True):
 
 
 def farthest(found, expected):
-    """The largest distance from an expected root to the nearest found one, each found root used once."""
+    """The largest relative distance from an expected root to the nearest found one, each found root used once."""
     found, worst = list(found), 0
     for r in expected:
         i = min(range(len(found)), key=lambda i: abs(found[i] - r))
-        worst = max(worst, abs(found.pop(i) - r) / max(1, abs(r)))
+        worst = max(worst, abs(found.pop(i) - r) / (abs(r) or 1))
     return worst
 
 
@@ -80,6 +81,39 @@ n = 1000
 status, out, _ = run(['{"coefficients":[-1%s,1]}' % (',0' * (n - 1))])
 check(f'degree {n}: every root to the last bit', status == 0 and out[0]['degree'] == n and
       farthest(roots(out[0]), [complex(mpmath.expjpi(mpmath.mpf(2 * k) / n)) for k in range(n)]) <= 1e-16)
+
+# Coefficients beyond the doubles, roots far inside them: x^40 = -1e-4000.
+status, out, _ = run(['{"coefficients":[1e-2000%s,1e2000]}' % (',0' * 39)])
+check('coefficients of any extended magnitude', status == 0 and farthest(
+    roots(out[0]), [complex(mpmath.mpf(10) ** -100 * mpmath.expjpi(mpmath.mpf(2 * k + 1) / 40)) for k in range(40)])
+    <= 1e-16)
+
+# 2^50 P_50, Legendre's, from its integer coefficients: so ill-conditioned
+# that the corrections grow for a while on the way, which once settled roots
+# 1e-1 off.
+def legendre(n):
+    """The coefficients of 2^n P_n, constant first, and its roots by Newton's steps in 40 digits."""
+    ps = [[Fraction(1)], [Fraction(0), Fraction(1)]]
+    for k in range(1, n):
+        nxt = [Fraction(0)] + [(2 * k + 1) * c for c in ps[-1]]
+        for i, c in enumerate(ps[-2]):
+            nxt[i] -= k * c
+        ps.append([c / (k + 1) for c in nxt])
+    roots = []
+    for k in range(1, n + 1):
+        x = mpmath.cos(mpmath.pi * (4 * k - 1) / (4 * n + 2))
+        for _ in range(10):
+            p0, p1 = mpmath.mpf(1), x
+            for j in range(1, n):
+                p0, p1 = p1, ((2 * j + 1) * x * p1 - j * p0) / (j + 1)
+            x -= p1 / (n * (x * p1 - p0) / (x * x - 1))
+        roots.append(complex(x))
+    return [int(c * 2**n) for c in ps[n]], roots
+
+
+coefficients, expected = legendre(50)
+status, out, _ = run([json.dumps({'coefficients': coefficients})])
+check('Legendre P_50 from its exact coefficients: every root to 1e-3', farthest(roots(out[0]), expected) <= 1e-3)
 
 # numpy.roots' order, and the window's keys on values with their checks.
 _, low, _ = run(['{"coefficients":[[2,1],-3,[0,1],1]}'])
