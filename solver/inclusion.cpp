@@ -23,7 +23,9 @@
 // |z_i - zeta| >= |z_i - z_j| - rho_K for its partner j, and
 //   |z_i - zeta_i| <= |W_i| / prod (1 - g_j),  g_j = rho_K(j) / |z_i - z_j| < 1.
 // prod (1 - g_j) >= 1 - sum g_j >= 1 - sqrt((n - 1) sum g_j^2) (Cauchy-Schwarz)
-// spares a square root per pair; close neighbours take the product itself.
+// spares a square root per pair, and sum g_j^2 <= sum rho^2 / min |z_i - z_j|^2
+// a division per pair where it is small enough; close neighbours take the
+// product itself.
 // Shrinking D_i to that radius keeps it isolated and holding zeta_i.
 //
 // Moved centres. Disks proven about other centres w_i and widened by
@@ -252,12 +254,16 @@ ext squared_distance(const double* z_re, const double* z_im, int i, int j)
 
 // A lower bound of prod over j != i of |z_i - z_j|, 0 when two roots are
 // equal. Each factor is within (1 + u)^5 of its value once multiplied in.
-Big distance_product(int n, const double* z_re, const double* z_im, int i)
+// nearest: the smallest computed |z_i - z_j|^2.
+Big distance_product(int n, const double* z_re, const double* z_im, int i, ext& nearest)
 {
     Big q{1, 0};
+    nearest = HUGE_VALL;
     for (int j = 0; j < n; ++j) {
         if (j == i) continue;
-        q.m *= squared_distance(z_re, z_im, i, j);
+        const ext d2 = squared_distance(z_re, z_im, i, j);
+        nearest = std::fmin(nearest, d2);
+        q.m *= d2;
         if (q.m > kLarge || q.m < kSmall) normalize(q);
     }
     normalize(q);
@@ -274,6 +280,7 @@ struct Root {
     Big value;    // upper bound of |p(z_i)|
     ext w;       // upper bound of |W_i|
     ext radius;  // R_i
+    ext nearest;  // the smallest computed |z_i - z_j|^2
 };
 
 void set_radius(int n, Root& r)
@@ -330,13 +337,19 @@ std::vector<ext> part_reach(int n, const std::vector<Root>& roots, const int* cl
 
 // The tightened radius of the isolated disk i, or R_i where no tightening is
 // proven.
-ext isolated_radius(int n, const double* z_re, const double* z_im, const std::vector<ext>& reach, const Root& r,
-                    int i)
+// reach_squares: the sum of all rho^2, rounded up, which over the nearest
+// distance first bounds sum g_j^2 without a division per pair.
+ext isolated_radius(int n, const double* z_re, const double* z_im, const std::vector<ext>& reach,
+                    ext reach_squares, const Root& r, int i)
 {
-    ext sum = 0;
-    for (int j = 0; j < n; ++j)
-        if (j != i) sum += inflate(reach[j] * reach[j], 2) / deflate(squared_distance(z_re, z_im, i, j), 4);
-    const ext g = inflate(std::sqrt(inflate(inflate(sum, n + 2) * (n - 1), 1)), 2);
+    ext sum = reach_squares / deflate(r.nearest, 4);
+    if (!(inflate(sum, 1) * (n - 1) < 0x1p-24L)) {
+        sum = 0;
+        for (int j = 0; j < n; ++j)
+            if (j != i) sum += inflate(reach[j] * reach[j], 2) / deflate(squared_distance(z_re, z_im, i, j), 4);
+        sum = inflate(sum, n + 2);
+    }
+    const ext g = inflate(std::sqrt(inflate(inflate(sum, 1) * (n - 1), 1)), 2);
     ext lower = 0;
     if (g < 0.5L) {
         lower = deflate(1 - g, 1);
@@ -394,7 +407,7 @@ bool prove_distinct(const Poly& p, ext leading, const double* z_re, const double
         r.value = horner_bound(p, z_re[i], z_im[i], x_size, rounding_dominates);
         // Near multiple roots and ill-conditioned ones.
         if (rounding_dominates) r.value = {std::fmin(r.value.m, compensated_bound(p, z_re[i], z_im[i], x_size)), 0};
-        r.product = distance_product(n, z_re, z_im, i);
+        r.product = distance_product(n, z_re, z_im, i, r.nearest);
         r.product.m = deflate(r.product.m * leading, 1);
         set_radius(n, r);
     }
@@ -405,8 +418,12 @@ bool prove_distinct(const Poly& p, ext leading, const double* z_re, const double
         if (!std::isfinite(roots[i].radius)) return false;
 
     const std::vector<ext> reach = part_reach(n, roots, cluster, cluster_size);
+    ext reach_squares = 0;
+    for (int i = 0; i < n; ++i) reach_squares += inflate(reach[i] * reach[i], 2);
+    reach_squares = inflate(reach_squares, n + 2);
     for (int i = 0; i < n; ++i) {
-        const ext r = cluster_size[i] == 1 ? isolated_radius(n, z_re, z_im, reach, roots[i], i) : roots[i].radius;
+        const ext r =
+            cluster_size[i] == 1 ? isolated_radius(n, z_re, z_im, reach, reach_squares, roots[i], i) : roots[i].radius;
         radius[i] = double_upward(r);
         if (!std::isfinite(radius[i])) return false;
     }
