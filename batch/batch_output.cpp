@@ -6,7 +6,7 @@
 
 bool open_output(const char* path, BatchFormat format, int digits, bool headed, BatchOutput* output)
 {
-    *output = BatchOutput{stdout, OutputFile(), path != nullptr, format, digits, headed, 0};
+    *output = BatchOutput{stdout, OutputFile(), path != nullptr, format, digits, headed, 0, false};
     if (!path) return true;
     if (!open_output_file(path, &output->file)) return false;
     output->stream = output->file.stream;
@@ -35,8 +35,8 @@ bool write_solution(BatchOutput* output, const ScriptSource& source, const Works
         if (!write_report(output, source.file, report)) return false;
         break;
     case BatchFormat::Csv:
-        if (output->records == 0) write_csv_header(output->stream, !solution.radius.empty());
-        write_csv_rows(output->stream, source, solution, output->digits);
+        if (output->records == 0) write_csv_header(output->stream, output->radius_columns);
+        write_csv_rows(output->stream, source, solution, output->digits, output->radius_columns);
         break;
     case BatchFormat::Json:
         write_json_solution(output->stream, source, solution, output->digits);

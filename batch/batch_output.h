@@ -17,6 +17,9 @@ struct BatchOutput {
     int digits;             // significant digits of CSV and JSON numbers
     bool headed;            // reports of several files: a line names each
     int records;            // equations written about so far
+    // CSV: the radius, cluster and cluster_size columns, for the keys that
+    // prove radii (simultaneous and auto), so that every row has them.
+    bool radius_columns;
 };
 
 // Opens the output: standard output when path is null, else path as

@@ -113,7 +113,8 @@ Outcome solve_under_window_key(const JsonlEquation& e, int n, const BatchOptions
         im[k] = static_cast<double>(e.im[k]);
     }
     start_program(options, key, japanese);
-    switch (run_solution_on_values(ws.main_window, re.data(), im.data(), n).status) {
+    const SolveStatus status = run_solution_on_values(ws.main_window, re.data(), im.data(), n).status;
+    switch (status) {
     case SolveStatus::Refused:
         return Outcome::Refused;
     case SolveStatus::NoSolution:
@@ -123,7 +124,7 @@ Outcome solve_under_window_key(const JsonlEquation& e, int n, const BatchOptions
         break;
     }
     *s = script_solution(ws, key);
-    return ws.roots_accurate ? Outcome::Solved : Outcome::Inaccurate;
+    return status == SolveStatus::Solved ? Outcome::Solved : Outcome::Inaccurate;
 }
 
 int degree_of(const JsonlEquation& e)

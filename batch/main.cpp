@@ -117,6 +117,7 @@ int main(int argc, char** argv)
         print_output_error(BatchText::CannotCreateOutput, options.output);
         return kStatusOutput;
     }
+    output.radius_columns = options.key == BatchKey::Simultaneous || options.key == BatchKey::Auto;
     int status = kStatusSolved;
     // JSON Lines without a file come from standard input.
     static char standard_input[] = "-";

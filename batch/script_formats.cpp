@@ -104,10 +104,10 @@ void write_csv_header(std::FILE* out, bool with_radius)
     std::fputs(with_radius ? ",radius,cluster,cluster_size\r\n" : "\r\n", out);
 }
 
-void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits)
+void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits,
+                    bool with_radius)
 {
     const std::vector<double>* const values[] = {&s.root_re, &s.root_im, &s.error_re, &s.error_im};
-    const bool with_radius = !s.radius.empty();
     for (std::size_t k = 0; k < s.root_re.size(); ++k) {
         put_source_text(out, source, false);
         std::fprintf(out, ",%zu", k + 1);
@@ -116,7 +116,9 @@ void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolu
             put_number(out, (*v)[k], digits, "");
         }
         std::fprintf(out, ",%s,%d", s.key, s.large_error ? 1 : 0);
-        if (with_radius) {
+        if (with_radius && s.radius.empty()) {
+            std::fputs(",,,", out);
+        } else if (with_radius) {
             std::fputc(',', out);
             put_number(out, s.radius[k], kFullDigits, "");
             std::fprintf(out, ",%d,%d", s.cluster[k], s.cluster_size[k]);

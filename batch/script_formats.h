@@ -45,10 +45,11 @@ bool format_number(double x, int digits, char* text, std::size_t size);
 void write_csv_header(std::FILE* out, bool with_radius);
 
 // One line per root: the source, the root's number, the root and its error
-// figure, the key used, large_error as 0 or 1, and the radius and cluster
-// fields when the solution has them. A value that is not finite is an empty
-// field. CR LF line ends.
-void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits);
+// figure, the key used, large_error as 0 or 1, and with_radius the radius
+// and cluster fields (empty where the solution has none). A value that is
+// not finite is an empty field. CR LF line ends.
+void write_csv_rows(std::FILE* out, const ScriptSource& source, const ScriptSolution& s, int digits,
+                    bool with_radius);
 
 // One line: {source, "status": 0, "key", "degree", "roots" and "errors" as
 // [re, im] pairs, "large_error", "radii", "clusters" as [index, size] pairs

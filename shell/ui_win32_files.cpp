@@ -21,9 +21,10 @@ static_assert(kSaveDialogFlags == (OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OV
               "Save Data dialog");
 // The dialog structure as Windows 95 knew it. Every later Windows takes it
 // as well (it then leaves out the places bar), so one program serves all.
-constexpr DWORD kDialogStructSize = 76;
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == kDialogStructSize,
-              "the structure up to lpTemplateName, as Windows 95 knew it");
+constexpr DWORD kDialogStructSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kDialogStructSize == 76, "the structure up to lpTemplateName, as Windows 95 knew it");
+#endif
 
 static OPENFILENAMEA dialog_setup(const FileDialogRequest& request)
 {

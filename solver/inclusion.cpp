@@ -23,8 +23,15 @@
 // |z_i - zeta| >= |z_i - z_j| - rho_K for its partner j, and
 //   |z_i - zeta_i| <= |W_i| / prod (1 - g_j),  g_j = rho_K(j) / |z_i - z_j| < 1.
 // prod (1 - g_j) >= 1 - sum g_j >= 1 - sqrt((n - 1) sum g_j^2) (Cauchy-Schwarz)
-// spares a square root per pair; close neighbours take the product itself.
+// spares a square root per pair, and sum g_j^2 <= sum rho^2 / min |z_i - z_j|^2
+// a division per pair where it is small enough; close neighbours take the
+// product itself.
 // Shrinking D_i to that radius keeps it isolated and holding zeta_i.
+//
+// Moved centres. Disks proven about other centres w_i and widened by
+// |w_i - z_i| contain the first ones: a proof about w holds about z. Equal
+// roots, and clusters found tighter than the coefficients' uncertainty lets
+// the true roots be, are proven so.
 //
 // Rounding. u = 2^-64. Every + - * / sqrt of extended reals rounds to nearest
 // with |fl(x) - x| <= u |fl(x)|, short of underflow, whose absolute error
@@ -38,6 +45,7 @@
 // the range at any degree.
 #include "solver/inclusion.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -246,12 +254,16 @@ ext squared_distance(const double* z_re, const double* z_im, int i, int j)
 
 // A lower bound of prod over j != i of |z_i - z_j|, 0 when two roots are
 // equal. Each factor is within (1 + u)^5 of its value once multiplied in.
-Big distance_product(int n, const double* z_re, const double* z_im, int i)
+// nearest: the smallest computed |z_i - z_j|^2.
+Big distance_product(int n, const double* z_re, const double* z_im, int i, ext& nearest)
 {
     Big q{1, 0};
+    nearest = HUGE_VALL;
     for (int j = 0; j < n; ++j) {
         if (j == i) continue;
-        q.m *= squared_distance(z_re, z_im, i, j);
+        const ext d2 = squared_distance(z_re, z_im, i, j);
+        nearest = std::fmin(nearest, d2);
+        q.m *= d2;
         if (q.m > kLarge || q.m < kSmall) normalize(q);
     }
     normalize(q);
@@ -268,6 +280,7 @@ struct Root {
     Big value;    // upper bound of |p(z_i)|
     ext w;       // upper bound of |W_i|
     ext radius;  // R_i
+    ext nearest;  // the smallest computed |z_i - z_j|^2
 };
 
 void set_radius(int n, Root& r)
@@ -324,13 +337,19 @@ std::vector<ext> part_reach(int n, const std::vector<Root>& roots, const int* cl
 
 // The tightened radius of the isolated disk i, or R_i where no tightening is
 // proven.
-ext isolated_radius(int n, const double* z_re, const double* z_im, const std::vector<ext>& reach, const Root& r,
-                    int i)
+// reach_squares: the sum of all rho^2, rounded up, which over the nearest
+// distance first bounds sum g_j^2 without a division per pair.
+ext isolated_radius(int n, const double* z_re, const double* z_im, const std::vector<ext>& reach,
+                    ext reach_squares, const Root& r, int i)
 {
-    ext sum = 0;
-    for (int j = 0; j < n; ++j)
-        if (j != i) sum += inflate(reach[j] * reach[j], 2) / deflate(squared_distance(z_re, z_im, i, j), 4);
-    const ext g = inflate(std::sqrt(inflate(inflate(sum, n + 2) * (n - 1), 1)), 2);
+    ext sum = reach_squares / deflate(r.nearest, 4);
+    if (!(inflate(sum, 1) * (n - 1) < 0x1p-24L)) {
+        sum = 0;
+        for (int j = 0; j < n; ++j)
+            if (j != i) sum += inflate(reach[j] * reach[j], 2) / deflate(squared_distance(z_re, z_im, i, j), 4);
+        sum = inflate(sum, n + 2);
+    }
+    const ext g = inflate(std::sqrt(inflate(inflate(sum, 1) * (n - 1), 1)), 2);
     ext lower = 0;
     if (g < 0.5L) {
         lower = deflate(1 - g, 1);
@@ -343,8 +362,10 @@ ext isolated_radius(int n, const double* z_re, const double* z_im, const std::ve
             product.m *= gj < 1 ? deflate(1 - gj, 1) : 0;
             if (product.m < kSmall) normalize(product);
         }
-        lower = upward({deflate(product.m, 2L * n), product.e});
-        if (product.e < -kExponentLimit) lower = 0;
+        // A lower bound: scaling by a power of two is exact in range.
+        normalize(product);
+        if (product.e >= -kExponentLimit)
+            lower = std::scalbn(deflate(product.m, 2L * n), static_cast<int>(product.e));
     }
     if (!(lower > 0)) return r.radius;
     return std::fmin(r.radius, inflate(r.w / lower, 2));
@@ -386,7 +407,7 @@ bool prove_distinct(const Poly& p, ext leading, const double* z_re, const double
         r.value = horner_bound(p, z_re[i], z_im[i], x_size, rounding_dominates);
         // Near multiple roots and ill-conditioned ones.
         if (rounding_dominates) r.value = {std::fmin(r.value.m, compensated_bound(p, z_re[i], z_im[i], x_size)), 0};
-        r.product = distance_product(n, z_re, z_im, i);
+        r.product = distance_product(n, z_re, z_im, i, r.nearest);
         r.product.m = deflate(r.product.m * leading, 1);
         set_radius(n, r);
     }
@@ -397,8 +418,12 @@ bool prove_distinct(const Poly& p, ext leading, const double* z_re, const double
         if (!std::isfinite(roots[i].radius)) return false;
 
     const std::vector<ext> reach = part_reach(n, roots, cluster, cluster_size);
+    ext reach_squares = 0;
+    for (int i = 0; i < n; ++i) reach_squares += inflate(reach[i] * reach[i], 2);
+    reach_squares = inflate(reach_squares, n + 2);
     for (int i = 0; i < n; ++i) {
-        const ext r = cluster_size[i] == 1 ? isolated_radius(n, z_re, z_im, reach, roots[i], i) : roots[i].radius;
+        const ext r =
+            cluster_size[i] == 1 ? isolated_radius(n, z_re, z_im, reach, reach_squares, roots[i], i) : roots[i].radius;
         radius[i] = double_upward(r);
         if (!std::isfinite(radius[i])) return false;
     }
@@ -411,6 +436,61 @@ int earlier_copies(const double* z_re, const double* z_im, int i)
     int copies = 0;
     for (int j = 0; j < i; ++j) copies += z_re[j] == z_re[i] && z_im[j] == z_im[i];
     return copies;
+}
+
+// Disks proven about centres w and widened to the roots z by the move,
+// which keeps every root inside and only joins clusters.
+bool prove_moved(const Poly& p, ext leading, const double* z_re, const double* z_im, const std::vector<double>& w_re,
+                 const std::vector<double>& w_im, double* radius, int* cluster, int* cluster_size)
+{
+    const int n = p.n;
+    for (int i = 0; i < n; ++i)
+        if (earlier_copies(w_re.data(), w_im.data(), i) > 0) return false;
+    if (!prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) return false;
+    for (int i = 0; i < n; ++i) {
+        const ext dx = static_cast<ext>(w_re[i]) - z_re[i], dy = static_cast<ext>(w_im[i]) - z_im[i];
+        radius[i] = double_upward(inflate(radius[i] + inflate(modulus(dx, dy), 4), 1));
+        if (!std::isfinite(radius[i])) return false;
+    }
+    number_clusters(n, z_re, z_im, radius, cluster, cluster_size);
+    return true;
+}
+
+// Roots of a cluster found closer together than the uncertainty of the
+// coefficients lets the true ones be have values that are all uncertainty
+// over tiny distances, hence huge disks. Moved apart (the k-th of m by
+// k - (m - 1) / 2 steps) by steps from a 16n-th of their first radii down to
+// 2^-46 of it, they prove tighter disks; the smallest clustered radii win.
+void spread_clusters(const Poly& p, ext leading, const double* z_re, const double* z_im, double* radius,
+                     int* cluster, int* cluster_size)
+{
+    const int n = p.n;
+    std::vector<double> first(radius, radius + n), offset(n), w_re(n), w_im(n), r(n);
+    std::vector<int> c2(n), s2(n), seen(n + 1, 0);
+    std::vector<bool> clustered(n);
+    double best = 0;
+    for (int i = 0; i < n; ++i) {
+        const int m = cluster_size[i];
+        clustered[i] = m > 1;
+        offset[i] = m == 1 ? 0 : (2 * seen[cluster[i]]++ - (m - 1)) * first[i] / (16.0 * n);
+        best += clustered[i] ? first[i] : 0;
+    }
+    for (int t = 0; best > 0 && t <= 42; t += 6) {
+        for (int i = 0; i < n; ++i) {
+            w_re[i] = z_re[i] + std::ldexp(offset[i], -t);
+            w_im[i] = z_im[i] + std::ldexp(offset[i], -t - 1);
+        }
+        if (!prove_moved(p, leading, z_re, z_im, w_re, w_im, r.data(), c2.data(), s2.data())) continue;
+        double sum = 0;
+        for (int i = 0; i < n; ++i) sum += clustered[i] ? r[i] : 0;
+        if (!(sum < best)) continue;
+        best = sum;
+        for (int i = 0; i < n; ++i) {
+            radius[i] = r[i];
+            cluster[i] = c2[i];
+            cluster_size[i] = s2[i];
+        }
+    }
 }
 
 }  // namespace
@@ -431,35 +511,23 @@ bool prove_roots(int n, const long double* a_re, const long double* a_im, const 
     std::vector<int> copies(n);
     bool equal = false;
     for (int i = 0; i < n; ++i) equal = (copies[i] = earlier_copies(z_re, z_im, i)) > 0 || equal;
-    if (!equal)
-        return prove_distinct(p, leading, z_re, z_im, radius, cluster, cluster_size) ||
-               unproven(n, radius, cluster, cluster_size);
-    // Equal roots (a multiple root found exactly): the disks are proven about
-    // centres moved apart, the k-th copy by k steps, and widened by that
-    // move, which keeps every root inside and only joins clusters. The step
-    // grows until the values at the moved centres rise above their rounding.
+    bool proven = !equal && prove_distinct(p, leading, z_re, z_im, radius, cluster, cluster_size);
+    // Equal roots (a multiple root found exactly): the k-th copy moved by k
+    // steps, which grow until the values at the moved centres rise above
+    // their rounding.
     std::vector<double> w_re(n), w_im(n);
-    for (int spread = -44; spread <= -8; spread += 12) {
+    for (int spread = -44; equal && !proven && spread <= -8; spread += 12) {
         for (int i = 0; i < n; ++i) {
             const double size = std::fmax(std::fmax(std::fabs(z_re[i]), std::fabs(z_im[i])), 0x1p-900);
             const double step = std::ldexp(size, spread) * copies[i];
             w_re[i] = z_re[i] + step;
             w_im[i] = z_im[i] + step / 2;
         }
-        bool apart = true;
-        for (int i = 0; i < n; ++i) apart = apart && earlier_copies(w_re.data(), w_im.data(), i) == 0;
-        if (!apart || !prove_distinct(p, leading, w_re.data(), w_im.data(), radius, cluster, cluster_size)) continue;
-        for (int i = 0; i < n; ++i) {
-            const ext dx = static_cast<ext>(w_re[i]) - z_re[i], dy = static_cast<ext>(w_im[i]) - z_im[i];
-            const ext moved = inflate(modulus(dx, dy), 4);
-            radius[i] = double_upward(inflate(radius[i] + moved, 1));
-        }
-        number_clusters(n, z_re, z_im, radius, cluster, cluster_size);
-        bool finite = true;
-        for (int i = 0; i < n; ++i) finite = finite && std::isfinite(radius[i]);
-        if (finite) return true;
+        proven = prove_moved(p, leading, z_re, z_im, w_re, w_im, radius, cluster, cluster_size);
     }
-    return unproven(n, radius, cluster, cluster_size);
+    if (!proven) return unproven(n, radius, cluster, cluster_size);
+    spread_clusters(p, leading, z_re, z_im, radius, cluster, cluster_size);
+    return true;
 }
 
 void number_clusters(int n, const double* z_re, const double* z_im, const double* radius, int* cluster,

@@ -196,12 +196,15 @@ def proof_holds(o, exact):
 
 worst, proven = 0, True
 MULTIPLE = [(['-27', '27', '-9', '1'], [3] * 3), (['1', '0', '3', '0', '3', '0', '1'], [1j] * 3 + [-1j] * 3),
-            (['0.01', '-0.2', '1'], [mpmath.mpf('0.1')] * 2)]
+            (['0.01', '-0.2', '1'], [mpmath.mpf('0.1')] * 2),
+            # Texts that are no doubles: disks as wide as their rounding makes the roots.
+            (['1.00002', '-4.00006', '6.00006', '-4.00002', '1'], [1] * 3 + [mpmath.mpf('1.00002')])]
 for n, coefficients in enumerate(NEAR_ROUND + [c for c, _ in MULTIPLE]):
     open(f'{WORK}/near{n}.txt', 'w', newline='').write(''.join(f'{c} 0\r\n' for c in coefficients))
     o = json.loads(run('--key', 'simultaneous', '--format', 'json', f'near{n}.txt')[1])
     if n >= len(NEAR_ROUND):
-        proven &= proof_holds(o, MULTIPLE[n - len(NEAR_ROUND)][1]) and len({c for c, _ in o['clusters']}) < len(o['roots'])
+        proven &= proof_holds(o, MULTIPLE[n - len(NEAR_ROUND)][1]) and len({c for c, _ in o['clusters']}) < len(
+            o['roots']) and max(o['radii']) <= 1e-2
         continue
     exact = mpmath.polyroots([mpmath.mpf(c) for c in reversed(coefficients)], maxsteps=200, extraprec=200)
     proven &= proof_holds(o, exact)
