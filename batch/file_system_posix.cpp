@@ -27,8 +27,11 @@ std::FILE* open_input(const char* name, InputError* error)
     *error = InputError::None;
     struct stat info;
     // fopen opens a folder for reading here, and the reading fails later.
-    std::FILE* file = stat(name, &info) == 0 && S_ISDIR(info.st_mode) ? nullptr : std::fopen(name, "rb");
-    if (!file) *error = errno == ENOENT || errno == ENOTDIR ? InputError::Missing : InputError::Unreadable;
+    const bool folder = stat(name, &info) == 0 && S_ISDIR(info.st_mode);
+    std::FILE* file = folder ? nullptr : std::fopen(name, "rb");
+    // errno speaks of fopen alone: for a folder it still holds an earlier
+    // file's answer, which may be "no such file".
+    if (!file) *error = !folder && (errno == ENOENT || errno == ENOTDIR) ? InputError::Missing : InputError::Unreadable;
     return file;
 }
 

@@ -170,12 +170,12 @@ check('a BOM, CR-only lines and a pipe give the cubic written there, with notes'
       piped.stdout.startswith(b'-:1: not two numbers: line passed over\n-:5: a single field') and
       run('cr.txt')[2] == run('-', stdin_file=f'{WORK}/cr.txt')[2].replace(b'-:', b'cr.txt:') and
       run('-q', 'cr.txt')[2] == b'')
-code, out, err = run('--format', 'json', 'lf.txt', 'folder', '/dev/stdin')
-check('LF line ends: one note; a folder cannot be read; every line names its file',
+code, out, err = run('--format', 'json', 'lf.txt', 'missing.txt', 'folder', '/dev/stdin')
+check('LF line ends: one note; a folder cannot be read, even after a missing file; every line names its file',
       json.loads(out.splitlines()[0])['notes'] == [{'line': 1, 'code': 'lf_line_ends'}] and
-      json.loads(out.splitlines()[1])['error'] == 'cannot_read' and code == 2 and
+      json.loads(out.splitlines()[2])['error'] == 'cannot_read' and code == 2 and
       err.count(b'lf.txt:1: lines end with LF alone') == 1 and b'folder: Error: The file cannot be read.\n' in err and
-      all(re.match(rb'(lf\.txt|folder|/dev/stdin):', line) for line in err.splitlines()))
+      all(re.match(rb'(lf\.txt|missing\.txt|folder|/dev/stdin):', line) for line in err.splitlines()))
 
 # Roots near round numbers are the finder's, not the display's: each within
 # 1e-15 of the roots mpmath finds for the coefficients as written.
