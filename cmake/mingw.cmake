@@ -1,0 +1,9 @@
+# MinGW-w64 for the processor the toolchain file names.
+set(CMAKE_SYSTEM_NAME Windows)
+set(mingw_triple ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+set(CMAKE_CXX_COMPILER ${mingw_triple}-g++)
+set(CMAKE_RC_COMPILER ${mingw_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
