@@ -9,12 +9,12 @@
 #include <cmath>
 #include <vector>
 
+#include "solver/ext_complex.h"
 #include "solver/root_finder.h"
 #include "solver/workspace.h"
 
 namespace {
 
-using ext = long double;
 
 // A sweep corrects every unsettled root once; simple roots settle within a
 // dozen sweeps, roots of high multiplicity within a few hundred.
@@ -53,7 +53,7 @@ struct Polynomial {
 
 inline ext modulus(ext re, ext im)
 {
-    return std::sqrt(re * re + im * im);
+    return std::sqrt(norm2(re, im));
 }
 
 // Error-free transformations: a + b = s + e and a * b = p + e exactly, the
@@ -129,17 +129,15 @@ void compensated_horner(const Polynomial& p, int first, int step, ext x_re, ext 
             complex_two_product(d_re, d_im, x, t_re, t_im, e_re, e_im);
             two_sum(t_re, v_re, d_re, g_re);
             two_sum(t_im, v_im, d_im, g_im);
-            const ext dc = dc_re * x_re - dc_im * x_im + (e_re + g_re) + c_re;
-            dc_im = dc_re * x_im + dc_im * x_re + (e_im + g_im) + c_im;
-            dc_re = dc;
+            horner_step(dc_re, dc_im, x_re, x_im, e_re + g_re, e_im + g_im);
+            dc_re += c_re;
+            dc_im += c_im;
         }
         // v = v x + a_k
         complex_two_product(v_re, v_im, x, t_re, t_im, e_re, e_im);
         two_sum(t_re, p.re[k], v_re, g_re);
         two_sum(t_im, p.im[k], v_im, g_im);
-        const ext c = c_re * x_re - c_im * x_im + (e_re + g_re);
-        c_im = c_re * x_im + c_im * x_re + (e_im + g_im);
-        c_re = c;
+        horner_step(c_re, c_im, x_re, x_im, e_re + g_re, e_im + g_im);
     }
     v_re += c_re;
     v_im += c_im;
@@ -165,7 +163,7 @@ Reading read_at(const Polynomial& p, ext z_re, ext z_im, Compensation compensati
     const bool reversed = size > 1;
     ext x_re = z_re, x_im = z_im, x_size = size;
     if (reversed) {
-        const ext d = z_re * z_re + z_im * z_im;
+        const ext d = norm2(z_re, z_im);
         x_re = z_re / d;
         x_im = -z_im / d;
         x_size = 1 / size;
@@ -178,19 +176,15 @@ Reading read_at(const Polynomial& p, ext z_re, ext z_im, Compensation compensati
         for (int i = 1, k = first + step; i <= n; ++i, k += step) s = s * x_size + p.size[k];
     } else {
         for (int i = 1, k = first + step; i <= n; ++i, k += step) {
-            const ext t_re = d_re * x_re - d_im * x_im + v_re;
-            d_im = d_re * x_im + d_im * x_re + v_im;
-            d_re = t_re;
-            const ext u_re = v_re * x_re - v_im * x_im + p.re[k];
-            v_im = v_re * x_im + v_im * x_re + p.im[k];
-            v_re = u_re;
+            horner_step(d_re, d_im, x_re, x_im, v_re, v_im);
+            horner_step(v_re, v_im, x_re, x_im, p.re[k], p.im[k]);
             s = s * x_size + p.size[k];
         }
     }
     if (compensation != Compensation::None)
         compensated_horner(p, first, step, x_re, x_im, compensation == Compensation::Both, v_re, v_im, d_re, d_im);
     Reading r{modulus(v_re, v_im) / s, 0, 0};
-    const ext q = v_re * v_re + v_im * v_im;
+    const ext q = norm2(v_re, v_im);
     // A value whose square underflows is a root for every purpose here.
     if (q == 0) {
         r.backward = 0;
@@ -198,9 +192,11 @@ Reading read_at(const Polynomial& p, ext z_re, ext z_im, Compensation compensati
     }
     ext l_re = (d_re * v_re + d_im * v_im) / q, l_im = (d_im * v_re - d_re * v_im) / q;
     if (reversed) {
-        const ext w_re = n - (x_re * l_re - x_im * l_im), w_im = -(x_re * l_im + x_im * l_re);
-        l_re = x_re * w_re - x_im * w_im;
-        l_im = x_re * w_im + x_im * w_re;
+        ext w_re, w_im;
+        mul(x_re, x_im, l_re, l_im, w_re, w_im);
+        w_re = n - w_re;
+        w_im = -w_im;
+        mul(x_re, x_im, w_re, w_im, l_re, l_im);
     }
     r.ratio_re = l_re;
     r.ratio_im = l_im;
@@ -303,7 +299,7 @@ constexpr int kStalls = 3;
 // p(z) / p'(z) where the reading has it; false at an exact root.
 bool newton_step(const Reading& r, ext& d_re, ext& d_im)
 {
-    const ext q = r.ratio_re * r.ratio_re + r.ratio_im * r.ratio_im;
+    const ext q = norm2(r.ratio_re, r.ratio_im);
     if (r.backward == 0 || q == 0 || !std::isfinite(q)) return false;
     d_re = r.ratio_re / q;
     d_im = -r.ratio_im / q;
@@ -318,13 +314,13 @@ bool aberth_step(const Reading& r, int i, int n, const ext* z_re, const ext* z_i
     for (int j = 0; j < n; ++j) {
         if (j == i) continue;
         const ext g = z_re[i] - z_re[j], h = z_im[i] - z_im[j];
-        const ext q = g * g + h * h;
+        const ext q = norm2(g, h);
         if (q == 0) continue;
         const ext inverse = 1 / q;
         den_re -= g * inverse;
         den_im += h * inverse;
     }
-    const ext q = den_re * den_re + den_im * den_im;
+    const ext q = norm2(den_re, den_im);
     if (q == 0 || !std::isfinite(q)) return false;
     w_re = den_re / q;
     w_im = -den_im / q;
