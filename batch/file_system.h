@@ -1,10 +1,20 @@
-// The files of drovu-solve, by the names the command line gave: bytes on
-// POSIX systems, UTF-8 on Windows (so that any Unicode name can be opened).
-// One implementation per platform.
+// What drovu-solve asks of its system: the files by the names the command
+// line gave (bytes on POSIX systems, UTF-8 on Windows, so that any Unicode
+// name can be opened), the language and the standard streams. One
+// implementation per platform.
 #pragma once
 
 #include <cstdio>
 #include <string>
+
+// The window program speaks Japanese exactly when the ANSI code page is 932;
+// without --lang the tool does the same. Elsewhere there is no such page.
+bool system_speaks_japanese();
+
+// Standard input and output carry bytes as they are: every format has its
+// own line ends, and data from a pipe arrives as sent (Windows would add or
+// drop CRs and end the input at a Ctrl+Z byte).
+void binary_standard_streams();
 
 // The command line's arguments in the program's encoding of names. Windows
 // reads its wide command line; elsewhere argv stays as it is.

@@ -12,6 +12,13 @@
 
 #include "files/temporary_file.h"
 
+bool system_speaks_japanese()
+{
+    return false;
+}
+
+void binary_standard_streams() {}
+
 char** program_arguments(int, char** argv)
 {
     return argv;

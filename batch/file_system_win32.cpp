@@ -31,6 +31,17 @@ static std::string narrow(const wchar_t* text, UINT code_page)
     return bytes;
 }
 
+bool system_speaks_japanese()
+{
+    return GetACP() == 932;
+}
+
+void binary_standard_streams()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+}
+
 char** program_arguments(int argc, char** argv)
 {
     int count = 0;

@@ -3,12 +3,6 @@
 // program would and writes the report its Save Data would write.
 #include <cstdio>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#endif
-
 #include "batch/batch_options.h"
 #include "batch/batch_output.h"
 #include "batch/batch_run.h"
@@ -20,17 +14,6 @@
 #include "solver/workspace.h"
 
 constexpr char kVersion[] = "drovu-solve 1.0\n";
-
-// The window program speaks Japanese exactly when the ANSI code page is 932;
-// without --lang the tool does the same. Elsewhere there is no such page.
-static int system_language_japanese()
-{
-#ifdef _WIN32
-    return GetACP() == 932 ? 1 : 0;
-#else
-    return 0;
-#endif
-}
 
 static int usage_error(OptionError error, const char* offending)
 {
@@ -84,7 +67,7 @@ int main(int argc, char** argv)
     const char* offending = nullptr;
     argv = program_arguments(argc, argv);
     const OptionError error = parse_options(argc, argv, &options, &offending);
-    int japanese = system_language_japanese();
+    int japanese = system_speaks_japanese() ? 1 : 0;
     if (options.language != BatchLanguage::System) japanese = options.language == BatchLanguage::Japanese;
     ws.ui_japanese = japanese;
     if (error != OptionError::None) return usage_error(error, offending);
@@ -98,13 +81,7 @@ int main(int argc, char** argv)
     }
 
     if (output_is_input(options)) return kStatusUsage;
-#ifdef _WIN32
-    // Every format carries its own line ends; the runtime must not add a CR.
-    _setmode(_fileno(stdout), _O_BINARY);
-    // Data files and JSON Lines from a pipe arrive as sent: no CR LF
-    // translation, no end of input at a Ctrl+Z byte.
-    _setmode(_fileno(stdin), _O_BINARY);
-#endif
+    binary_standard_streams();
     // The report is the window's Save Data, made from a data file's texts.
     if (options.input == BatchInput::Jsonl && options.format == BatchFormat::Report) {
         std::fprintf(stderr, "drovu-solve: %s\n", batch_text(BatchText::JsonlNeedsScriptFormat));
