@@ -8,14 +8,22 @@
 #include <cmath>
 #include <cstring>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "entry/number_test.h"
 #include "solver/written_equation.h"
+
+#ifdef _WIN32
+#include <io.h>
+static long read_some(int fd, char* buffer, std::size_t size)
+{
+    return _read(fd, buffer, static_cast<unsigned>(size));
+}
+#else
+#include <unistd.h>
+static long read_some(int fd, char* buffer, std::size_t size)
+{
+    return ::read(fd, buffer, size);
+}
+#endif
 
 const char* jsonl_error_code(JsonlError error)
 {
@@ -375,15 +383,6 @@ JsonlError parse_equation(const char* text, std::size_t length, bool highest_fir
     if (highest == 0) return JsonlError::ZeroPolynomial;
     if (highest == 1) return JsonlError::DegreeZero;
     return JsonlError::None;
-}
-
-static long read_some(int fd, char* buffer, std::size_t size)
-{
-#ifdef _WIN32
-    return _read(fd, buffer, static_cast<unsigned>(size));
-#else
-    return ::read(fd, buffer, size);
-#endif
 }
 
 bool LineReader::next(std::string* line)
