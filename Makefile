@@ -69,7 +69,7 @@ numeric-bits: native
 # doubles, so the tests that compare extended-precision bits are left out.
 valgrind: native
 	@valgrind --error-exitcode=1 --leak-check=full -q $(NATIVE)/tests/unit/unit_tests \
-	    --gtest_brief=1 --gtest_filter='-RootFinder*:SolveDriver*:ResultFormat*:RunSolution*:ExtSqrt*:Simultaneous*'
+	    --gtest_brief=1 --gtest_filter='-RootFinder*:SolveDriver*:ResultFormat*:RunSolution*:ExtSqrt*:Simultaneous*:ProveRoots*:ValueBound*:JsonlReader*'
 
 e2e: native wine-build
 	@tests/e2e/run $(NATIVE) $(WINE_BUILD)
