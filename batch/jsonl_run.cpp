@@ -12,7 +12,7 @@
 #include "batch/jsonl_reader.h"
 #include "batch/solution_proof.h"
 #include "entry/entry_texts.h"
-#include "entry/result_format.h"
+#include "entry/solution_display.h"
 #include "entry/run_solution.h"
 #include "files/file_texts.h"
 #include "solver/any_degree.h"
@@ -63,19 +63,6 @@ void fail_with_log(BatchOutput* output, const LineName& name, int status, const 
     write_failure(output, name.source, status, failure_code(text), any ? log.messages[0].caption : "", text, {});
 }
 
-// With --round, what the report would show: the decimal clean-up, then the
-// rounding, as the window displays a solution.
-void round_as_shown(std::vector<double>& values)
-{
-    const double grid = rounding_grid();
-    const long double threshold = zero_threshold();
-    for (double& x : values) {
-        if (std::fabs(x) >= 1e-300) x = snap_decimal(x);
-        x = round_significant(x, grid);
-        if (std::fabs(static_cast<long double>(x)) <= threshold) x = 0;
-    }
-}
-
 enum class Outcome { Solved, Inaccurate, Refused, Failed };
 
 // The fifth key on the equation as read; its messages stay in the console log.
@@ -98,7 +85,8 @@ Outcome solve_simultaneously(const JsonlEquation& e, const BatchOptions& options
         show_message(ws.main_window, entry_text(EntryText::LargeErrors), kCaptionInformation,
                      kMbOk | kMbIconExclamation);
     if (ws.rounding_enabled == 1)
-        for (std::vector<double>* v : {&s->root_re, &s->root_im, &s->error_re, &s->error_im}) round_as_shown(*v);
+        for (std::vector<double>* v : {&s->root_re, &s->root_im, &s->error_re, &s->error_im})
+            for (double& x : *v) x = shown_value(x);
     prove_solution(e.re, e.im, e.err, *s);
     return found.large_error ? Outcome::Inaccurate : Outcome::Solved;
 }

@@ -9,3 +9,7 @@
 // labels the rows X(1)..X(n), writes the roots into the grid, switches to the
 // solution view and repaints it, and prepares the error texts.
 void show_solution(UiHandle main_window);
+
+// A root or error figure as the grid shows it: the decimal clean-up and,
+// when the user asked for it, the rounding.
+double shown_value(double x);
